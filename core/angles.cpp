@@ -1,0 +1,43 @@
+#include "core/angles.h"
+
+#include <cmath>
+
+namespace tensorium {
+
+double DegToRad(double degrees) { return degrees * kPi / 180.0; }
+
+double RadToDeg(double radians) { return radians * 180.0 / kPi; }
+
+Vec3 PointingDown(const Vec3& direction)
+{
+    return direction[2] > 0 ? Scaled(direction, -1.0) : direction;
+}
+
+Orientation OrientationOfDownward(const Vec3& down, AzimuthConvention convention)
+{
+    // The horizontal part decides both angles. Taking the dip from atan2 keeps
+    // nearly vertical axes exact (an arcsine of N rounds 89.92 degrees to 90).
+    const double horizontal = std::hypot(down[0], down[1]);
+    Orientation result;
+    result.dip = std::atan2(std::fabs(down[2]), horizontal);
+
+    // Polar angle of (L, M) counterclockwise from +x, in (-pi/2, 3*pi/2].
+    // A direction with no horizontal part left beyond rounding is vertical.
+    double alpha;
+    if (horizontal <= 1e-12) {
+        result.dip = kPi / 2;
+        alpha = 3 * kPi / 2;
+    } else {
+        alpha = std::atan2(down[1], down[0]);
+        if (alpha <= -kPi / 2) alpha += 2 * kPi;
+    }
+
+    double azimuth =
+        convention == AzimuthConvention::azCounterclockwiseFromEast ? alpha : kPi / 2 - alpha;
+    if (azimuth < 0) azimuth += 2 * kPi;
+    if (azimuth > 2 * kPi) azimuth -= 2 * kPi;
+    result.azimuth = azimuth;
+    return result;
+}
+
+}  // namespace tensorium

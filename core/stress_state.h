@@ -1,0 +1,28 @@
+// The symmetric stress tensor in the global system: x East, y North, z up.
+// No unit: every stress is in the unit the user types.
+#pragma once
+
+#include <array>
+
+namespace tensorium {
+
+using Vec3 = std::array<double, 3>;
+using Mat3 = std::array<Vec3, 3>;  // row-major
+
+struct StressState {
+    double sx = 0, sy = 0, sz = 0;     // normal stresses on the x, y, z faces
+    double txy = 0, tyz = 0, tzx = 0;  // shear stresses
+};
+
+// Rows (sx, txy, tzx), (txy, sy, tyz), (tzx, tyz, sz).
+Mat3 ToMatrix(const StressState& s);
+
+// The largest absolute component; 0 for the zero state.
+double LargestMagnitude(const StressState& s);
+
+double Dot(const Vec3& a, const Vec3& b);
+Vec3 Cross(const Vec3& a, const Vec3& b);
+double Norm(const Vec3& a);
+Vec3 Scaled(const Vec3& a, double factor);
+
+}  // namespace tensorium

@@ -1,0 +1,23 @@
+// The one failure type of the program: it carries the exact text that the
+// failure message box shows (without the full stop the box appends).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tensorium {
+
+class TensorError : public std::runtime_error {
+public:
+    explicit TensorError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Messages of the floating-point faults, as the user sees them.
+inline constexpr const char* kOverflowMessage = "Floating point overflow";
+inline constexpr const char* kInvalidOperationMessage = "Invalid floating point operation";
+inline constexpr const char* kDivisionByZeroMessage = "Floating point division by zero";
+
+// Throws the matching fault message when `value` is not finite.
+void RequireFinite(double value);
+
+}  // namespace tensorium
