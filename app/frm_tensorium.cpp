@@ -1,0 +1,247 @@
+#include "app/frm_tensorium.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+
+#include "app/app_identity.h"
+#include "app/failure_box.h"
+#include "app/regional.h"
+#include "app/widgets/tedit.h"
+#include "app/widgets/tlinklabel.h"
+#include "core/number_parse.h"
+#include "core/tensor_error.h"
+
+// The pictures live in the library's resources, which a static library
+// must register itself.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
+namespace tensorium {
+
+TFrmTensorium::TFrmTensorium(QWidget* parent)
+    : QMainWindow(parent), separators_(SeparatorsOf(QLocale::system()))
+{
+    InitResources();
+    setObjectName("FrmTensorium");
+    setWindowTitle(identity::kWindowCaption);
+    setWindowIcon(QIcon(":/images/tensorium_icon.svg"));
+    // The layout is designed in pixels; a font of a fixed pixel height keeps
+    // every caption inside its control at any screen resolution.
+    QFont designFont("Liberation Sans");
+    designFont.setStyleHint(QFont::SansSerif);
+    designFont.setPixelSize(11);
+    setFont(designFont);
+
+    reportFailure_ = [this](const QString& message) { ShowFailureBox(this, message); };
+    BuildMenu();
+    BuildPages();
+    WireEvents();
+
+    // A fixed single frame: system menu, minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(618, 401 + menuBar()->sizeHint().height());
+    move(324, 210);
+}
+
+TFrmTensorium::~TFrmTensorium() = default;
+
+void TFrmTensorium::WireEvents()
+{
+    auto guard = [this](void (TFrmTensorium::*handler)()) {
+        return [this, handler] { Guarded(handler); };
+    };
+    for (TEdit* field : {input_sx, input_sy, input_sz, input_txy, input_tyz, input_tzx,
+                         input_joint_beta, input_joint_psi, input_joint_phi, input_joint_c})
+        connect(field, &TEdit::exited, this, guard(&TFrmTensorium::btnCalculateClick));
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+        if (!pageChangeFromCode_) Guarded(&TFrmTensorium::btnCalculateClick);
+    });
+    connect(btnCalculate, &QPushButton::clicked, this, guard(&TFrmTensorium::btnCalculateClick));
+    connect(btnCalculateJoint, &QPushButton::clicked, this,
+            guard(&TFrmTensorium::btnCalculateJointClick));
+    connect(btnUpdateUser, &QPushButton::clicked, this, guard(&TFrmTensorium::btnUpdateUserClick));
+    connect(btnUpdateGlobal, &QPushButton::clicked, this,
+            guard(&TFrmTensorium::btnUpdateGlobalClick));
+    for (QCheckBox* check : {chkShowPrincipal, chkUser, chkJoint})
+        connect(check, &QCheckBox::clicked, this, guard(&TFrmTensorium::chkShowPrincipalClick));
+    connect(mnuAngleLeft, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleLeftClick));
+    connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
+    connect(Reportprintpreview1, &QAction::triggered, this,
+            guard(&TFrmTensorium::Reportprintpreview1Click));
+    connect(mnuExit, &QAction::triggered, this, guard(&TFrmTensorium::mnuExitClick));
+}
+
+// The one guard around every handler: a failure ends the handler and is
+// shown; the window keeps running.
+void TFrmTensorium::Guarded(void (TFrmTensorium::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const std::exception& failure) {
+        reportFailure_(QString::fromUtf8(failure.what()));
+    }
+}
+
+void TFrmTensorium::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) Guarded(&TFrmTensorium::FormShow);
+}
+
+// Handlers ------------------------------------------------------------------
+
+void TFrmTensorium::FormShow() { RecalculateAll(); }
+void TFrmTensorium::btnCalculateClick() { RecalculateAll(); }
+void TFrmTensorium::btnCalculateJointClick() { RecalculateAll(); }
+void TFrmTensorium::btnUpdateUserClick() { RecalculateAll(); }
+void TFrmTensorium::btnUpdateGlobalClick() { UpdateGlobalFromUser(); }
+void TFrmTensorium::chkShowPrincipalClick() { DrawDiagrams(); }
+
+void TFrmTensorium::mnuAngleLeftClick()
+{
+    mnuAngleLeft->setChecked(true);
+    RecalculateAll();
+}
+
+void TFrmTensorium::mnuAngleRightClick()
+{
+    mnuAngleRight->setChecked(true);
+    RecalculateAll();
+}
+
+void TFrmTensorium::Reportprintpreview1Click() { RecalculateAll(); }
+
+void TFrmTensorium::mnuExitClick() { close(); }
+
+// The cycle -------------------------------------------------------------------
+
+void TFrmTensorium::RecalculateAll()
+{
+    ReadAzimuthConvention();
+    ReadGlobalStress();
+    ReadUserAngles();
+    ReadJointInputs();
+    BuildRotationMatrix();
+    ComputePrincipalStresses();
+    TransformToUserSystem();
+    ComputeJointStresses();
+    ShowPrincipalResults();
+    ShowUserStresses();
+    ShowJointResults();
+    DrawDiagrams();
+}
+
+double TFrmTensorium::ReadNumber(const TEdit* field) const
+{
+    return ParseNumber(field->text().toStdString(), separators_.decimal);
+}
+
+void TFrmTensorium::ReadAzimuthConvention()
+{
+    if (mnuAngleLeft->isChecked()) convention_ = AzimuthConvention::azCounterclockwiseFromEast;
+    if (mnuAngleRight->isChecked()) convention_ = AzimuthConvention::azClockwiseFromNorth;
+}
+
+void TFrmTensorium::ReadGlobalStress()
+{
+    stress_.sx = ReadNumber(input_sx);
+    stress_.sy = ReadNumber(input_sy);
+    stress_.sz = ReadNumber(input_sz);
+    stress_.txy = ReadNumber(input_txy);
+    stress_.tyz = ReadNumber(input_tyz);
+    stress_.tzx = ReadNumber(input_tzx);
+}
+
+void TFrmTensorium::ReadUserAngles()
+{
+    user_.beta = DegToRad(ReadNumber(edtbeta));
+    user_.psi = DegToRad(ReadNumber(edtpsi));
+    user_.theta = DegToRad(ReadNumber(edttheta));
+}
+
+void TFrmTensorium::ReadJointInputs()
+{
+    jointPlane_.azimuth = DegToRad(ReadNumber(input_joint_beta));
+    jointPlane_.dip = DegToRad(ReadNumber(input_joint_psi));
+    jointPlane_.phi = ReadNumber(input_joint_phi);
+    jointPlane_.c = ReadNumber(input_joint_c);
+}
+
+void TFrmTensorium::BuildRotationMatrix() {}
+
+void TFrmTensorium::ComputePrincipalStresses()
+{
+    principal_ = tensorium::ComputePrincipalStresses(stress_, convention_);
+}
+
+void TFrmTensorium::TransformToUserSystem() {}
+
+void TFrmTensorium::ComputeJointStresses() {}
+
+void TFrmTensorium::ShowPrincipalResults()
+{
+    const PrincipalResult& r = principal_;
+    auto show = [this](TEdit* field, double value, int decimals) {
+        field->setShownText(QString::fromStdString(FormatNumber(value, decimals, separators_)));
+    };
+    show(input_s1, r.s1, 3);
+    show(input_s2, r.s2, 3);
+    show(input_s3, r.s3, 3);
+    TEdit* azimuths[3] = {input_s1_beta, input_s2_beta, input_s3_beta};
+    TEdit* dips[3] = {input_s1_psi, input_s2_psi, input_s3_psi};
+    for (int k = 0; k < 3; ++k) {
+        show(azimuths[k], RadToDeg(r.axes[k].azimuth), 2);
+        show(dips[k], RadToDeg(r.axes[k].dip), 2);
+    }
+    TEdit* cosines[3][3] = {{edtL1, edtM1, edtN1}, {edtL2, edtM2, edtN2}, {edtL3, edtM3, edtN3}};
+    for (int k = 0; k < 3; ++k)
+        for (int c = 0; c < 3; ++c) show(cosines[k][c], r.axes[k].cosines[c], 6);
+}
+
+void TFrmTensorium::ShowUserStresses() {}
+
+void TFrmTensorium::ShowJointResults() {}
+
+void TFrmTensorium::DrawDiagrams() {}
+
+// "Update global from user" ---------------------------------------------------
+
+void TFrmTensorium::UpdateGlobalFromUser()
+{
+    ReadAzimuthConvention();
+    ReadUserAngles();
+    ReadUserStresses();
+    BuildRotationMatrix();
+    TransformToGlobalSystem();
+    ShowGlobalStresses();
+    ShowPageFromCode(tbcGlobal);
+}
+
+void TFrmTensorium::ReadUserStresses()
+{
+    user_.stress.sx = ReadNumber(edtsxt);
+    user_.stress.sy = ReadNumber(edtsyt);
+    user_.stress.sz = ReadNumber(edtszt);
+    user_.stress.txy = ReadNumber(edttxyt);
+    user_.stress.tyz = ReadNumber(edttyzt);
+    user_.stress.tzx = ReadNumber(edttzxt);
+}
+
+void TFrmTensorium::TransformToGlobalSystem() {}
+
+void TFrmTensorium::ShowGlobalStresses() {}
+
+// A page shown by the program is not a user's page change: no cycle runs.
+void TFrmTensorium::ShowPageFromCode(QWidget* page)
+{
+    pageChangeFromCode_ = true;
+    PageControl->setCurrentWidget(page);
+    pageChangeFromCode_ = false;
+}
+
+}  // namespace tensorium

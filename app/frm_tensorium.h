@@ -1,0 +1,148 @@
+// The main window: every page and control, the state of the analysis, and
+// the recalculation cycle that ties them together.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "core/angles.h"
+#include "core/joint.h"
+#include "core/number_format.h"
+#include "core/principal_solver.h"
+#include "core/stress_state.h"
+#include "core/user_system.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+class QWidget;
+
+namespace tensorium {
+
+class TEdit;
+class TLinkLabel;
+
+class TFrmTensorium : public QMainWindow {
+    Q_OBJECT
+public:
+    // Reads the regional separators once, from QLocale::system().
+    explicit TFrmTensorium(QWidget* parent = nullptr);
+    ~TFrmTensorium() override;
+
+    // Where failures go; by default the failure message box.
+    using FailureReporter = std::function<void(const QString& message)>;
+    void setFailureReporter(FailureReporter reporter) { reportFailure_ = std::move(reporter); }
+
+    // Read-only views of the state, for the report and for tests.
+    const StressState& stress() const { return stress_; }
+    const PrincipalResult& principal() const { return principal_; }
+    AzimuthConvention convention() const { return convention_; }
+    const UserSystem& userSystem() const { return user_; }
+    const JointPlane& jointPlane() const { return jointPlane_; }
+    const JointResult& jointResult() const { return jointResult_; }
+    const NumberSeparators& separators() const { return separators_; }
+
+    // The cycle: reads every input, computes everything, writes every output.
+    void RecalculateAll();
+
+    // Event handlers, each run inside the failure guard.
+    void FormShow();
+    void btnCalculateClick();
+    void btnCalculateJointClick();
+    void btnUpdateUserClick();
+    void btnUpdateGlobalClick();
+    void chkShowPrincipalClick();
+    void mnuAngleLeftClick();
+    void mnuAngleRightClick();
+    void Reportprintpreview1Click();
+    void mnuExitClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The twelve steps of the cycle, in order.
+    void ReadAzimuthConvention();
+    void ReadGlobalStress();
+    void ReadUserAngles();
+    void ReadJointInputs();
+    void BuildRotationMatrix();
+    void ComputePrincipalStresses();
+    void TransformToUserSystem();
+    void ComputeJointStresses();
+    void ShowPrincipalResults();
+    void ShowUserStresses();
+    void ShowJointResults();
+    void DrawDiagrams();
+
+    // "Update global from user".
+    void UpdateGlobalFromUser();
+    void ReadUserStresses();
+    void TransformToGlobalSystem();
+    void ShowGlobalStresses();
+
+    double ReadNumber(const TEdit* field) const;
+    void Guarded(void (TFrmTensorium::*handler)());
+    void ShowPageFromCode(QWidget* page);
+
+    // Building the window.
+    void BuildMenu();
+    void BuildPages();
+    QWidget* BuildGlobalPage();
+    QWidget* BuildPrincipalPage();
+    QWidget* BuildUserPage();
+    QWidget* BuildStereographicPage();
+    QWidget* BuildMohrPage();
+    QWidget* BuildJointPage();
+    QWidget* BuildAboutPage();
+    void WireEvents();
+
+    // State of the analysis; zero until the first cycle.
+    NumberSeparators separators_;
+    AzimuthConvention convention_ = AzimuthConvention::azCounterclockwiseFromEast;
+    StressState stress_;
+    PrincipalResult principal_;
+    UserSystem user_;
+    JointPlane jointPlane_;
+    JointResult jointResult_;
+
+    FailureReporter reportFailure_;
+    bool pageChangeFromCode_ = false;
+
+    // Controls the cycle reads and writes.
+    QTabWidget* PageControl = nullptr;
+    QWidget *tbcGlobal = nullptr, *tbcPrincipal = nullptr, *tbcUser = nullptr,
+            *tbcStereographic = nullptr, *TabSheet1 = nullptr, *tbcJointSlip = nullptr,
+            *tbcAbout = nullptr;
+    TEdit *input_sx = nullptr, *input_sy = nullptr, *input_sz = nullptr, *input_txy = nullptr,
+          *input_tyz = nullptr, *input_tzx = nullptr;
+    TEdit *edtUserComment1 = nullptr, *edtUserComment2 = nullptr;
+    QPushButton* btnCalculate = nullptr;
+    TEdit *input_s1 = nullptr, *input_s2 = nullptr, *input_s3 = nullptr;
+    TEdit *input_s1_beta = nullptr, *input_s2_beta = nullptr, *input_s3_beta = nullptr;
+    TEdit *input_s1_psi = nullptr, *input_s2_psi = nullptr, *input_s3_psi = nullptr;
+    TEdit *edtL1 = nullptr, *edtM1 = nullptr, *edtN1 = nullptr;
+    TEdit *edtL2 = nullptr, *edtM2 = nullptr, *edtN2 = nullptr;
+    TEdit *edtL3 = nullptr, *edtM3 = nullptr, *edtN3 = nullptr;
+    TEdit *edtsxt = nullptr, *edtsyt = nullptr, *edtszt = nullptr, *edttxyt = nullptr,
+          *edttyzt = nullptr, *edttzxt = nullptr;
+    TEdit *edtbeta = nullptr, *edtpsi = nullptr, *edttheta = nullptr;
+    QPushButton *btnUpdateUser = nullptr, *btnUpdateGlobal = nullptr;
+    QWidget *Chart1 = nullptr, *Chart2 = nullptr;
+    QCheckBox *chkShowPrincipal = nullptr, *chkUser = nullptr, *chkJoint = nullptr;
+    TEdit *input_joint_beta = nullptr, *input_joint_psi = nullptr, *input_joint_phi = nullptr,
+          *input_joint_c = nullptr;
+    TEdit *input_sigma = nullptr, *input_tau = nullptr, *input_taulim = nullptr, *input_SF = nullptr;
+    QPushButton* btnCalculateJoint = nullptr;
+    TLinkLabel *Label28 = nullptr, *Label32 = nullptr, *Label33 = nullptr;
+
+    QAction *mnuPrintForm = nullptr, *mnuPrintStereograph = nullptr, *mnuPrintMohrCircles = nullptr,
+            *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,
+            *mnuExit = nullptr, *mnuCopyStereograph = nullptr, *mnuCopyMohrCircles = nullptr,
+            *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr;
+};
+
+}  // namespace tensorium
