@@ -32,7 +32,7 @@ TFrmTensorium::TFrmTensorium(QWidget* parent)
     // every caption inside its control at any screen resolution.
     QFont designFont("Liberation Sans");
     designFont.setStyleHint(QFont::SansSerif);
-    designFont.setPixelSize(11);
+    designFont.setPixelSize(10);
     setFont(designFont);
 
     reportFailure_ = [this](const QString& message) { ShowFailureBox(this, message); };

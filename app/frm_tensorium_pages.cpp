@@ -69,6 +69,7 @@ QTextEdit* AddHelp(QWidget* parent, const QString& name, QRect geometry, const Q
     help->setObjectName(name);
     help->setGeometry(geometry);
     help->setReadOnly(true);
+    help->setTabChangesFocus(true);
     help->setLineWrapMode(QTextEdit::WidgetWidth);
     help->document()->setDocumentMargin(2);
     help->setPlainText(lines.join('\n'));
