@@ -242,6 +242,8 @@ void TFrmTensorium::ShowPageFromCode(QWidget* page)
     pageChangeFromCode_ = true;
     PageControl->setCurrentWidget(page);
     pageChangeFromCode_ = false;
+    // The input focus goes to the page's first field in tab order.
+    if (page == tbcGlobal) input_tzx->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tensorium

@@ -63,6 +63,7 @@ TEST_F(Recalculation, AUsersPageChangeRunsTheCycleAndTheProgramsDoesNot)
     Type("edtsxt", "3.4");
     Find<QPushButton>("btnUpdateGlobal")->click();
     EXPECT_EQ(pages->currentWidget()->objectName(), "tbcGlobal");
+    EXPECT_EQ(QApplication::focusWidget(), Find("input_tzx"));
     EXPECT_EQ(Text("input_s1"), "3.000");
     EXPECT_TRUE(failures.isEmpty());
 }
