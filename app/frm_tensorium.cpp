@@ -172,23 +172,48 @@ void TFrmTensorium::ReadJointInputs()
     jointPlane_.c = ReadNumber(input_joint_c);
 }
 
-void TFrmTensorium::BuildRotationMatrix() {}
+void TFrmTensorium::BuildRotationMatrix()
+{
+    const UserAxes axes = tensorium::BuildRotationMatrix(user_.beta, user_.psi, user_.theta);
+    user_.rotation = axes.rotation;
+    user_.axisAzimuth = axes.axisAzimuth;
+    user_.axisDip = axes.axisDip;
+}
 
 void TFrmTensorium::ComputePrincipalStresses()
 {
     principal_ = tensorium::ComputePrincipalStresses(stress_, convention_);
 }
 
-void TFrmTensorium::TransformToUserSystem() {}
+void TFrmTensorium::TransformToUserSystem()
+{
+    user_.stress = tensorium::TransformToUserSystem(stress_, user_.rotation);
+}
 
-void TFrmTensorium::ComputeJointStresses() {}
+void TFrmTensorium::ComputeJointStresses()
+{
+    jointResult_ = tensorium::ComputeJointStresses(jointPlane_, principal_);
+}
+
+void TFrmTensorium::ShowNumber(TEdit* field, double value, int decimals) const
+{
+    field->setShownText(QString::fromStdString(FormatNumber(value, decimals, separators_)));
+}
+
+// The stress boxes are read back by the program, so they are written
+// without the thousands separator that the reading does not accept.
+void TFrmTensorium::ShowStressBoxes(const std::array<TEdit*, 6>& boxes, const StressState& s) const
+{
+    const NumberSeparators ungrouped{separators_.decimal, ""};
+    const double values[6] = {s.sx, s.sy, s.sz, s.txy, s.tyz, s.tzx};
+    for (int i = 0; i < 6; ++i)
+        boxes[i]->setShownText(QString::fromStdString(FormatNumber(values[i], 3, ungrouped)));
+}
 
 void TFrmTensorium::ShowPrincipalResults()
 {
     const PrincipalResult& r = principal_;
-    auto show = [this](TEdit* field, double value, int decimals) {
-        field->setShownText(QString::fromStdString(FormatNumber(value, decimals, separators_)));
-    };
+    auto show = [this](TEdit* field, double value, int decimals) { ShowNumber(field, value, decimals); };
     show(input_s1, r.s1, 3);
     show(input_s2, r.s2, 3);
     show(input_s3, r.s3, 3);
@@ -203,9 +228,25 @@ void TFrmTensorium::ShowPrincipalResults()
         for (int c = 0; c < 3; ++c) show(cosines[k][c], r.axes[k].cosines[c], 6);
 }
 
-void TFrmTensorium::ShowUserStresses() {}
+void TFrmTensorium::ShowUserStresses()
+{
+    ShowStressBoxes({edtsxt, edtsyt, edtszt, edttxyt, edttyzt, edttzxt}, user_.stress);
+}
 
-void TFrmTensorium::ShowJointResults() {}
+void TFrmTensorium::ShowJointResults()
+{
+    ShowNumber(input_sigma, jointResult_.sigma, 3);
+    ShowNumber(input_tau, jointResult_.tau, 3);
+    ShowNumber(input_taulim, jointResult_.tlim, 3);
+    // Without a finite quotient the box is emptied and keeps its colour.
+    const std::optional<double> sf = SafetyFactor(jointResult_);
+    if (!sf) {
+        input_SF->setShownText({});
+        return;
+    }
+    ShowNumber(input_SF, *sf, 3);
+    input_SF->setTextColour(*sf > 1 ? QColor(0, 128, 0) : QColor(255, 0, 0));
+}
 
 void TFrmTensorium::DrawDiagrams() {}
 
@@ -232,9 +273,15 @@ void TFrmTensorium::ReadUserStresses()
     user_.stress.tzx = ReadNumber(edttzxt);
 }
 
-void TFrmTensorium::TransformToGlobalSystem() {}
+void TFrmTensorium::TransformToGlobalSystem()
+{
+    stress_ = tensorium::TransformToGlobalSystem(user_.stress, user_.rotation);
+}
 
-void TFrmTensorium::ShowGlobalStresses() {}
+void TFrmTensorium::ShowGlobalStresses()
+{
+    ShowStressBoxes({input_sx, input_sy, input_sz, input_txy, input_tyz, input_tzx}, stress_);
+}
 
 // A page shown by the program is not a user's page change: no cycle runs.
 void TFrmTensorium::ShowPageFromCode(QWidget* page)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 
 #include "core/angles.h"
@@ -85,6 +86,8 @@ private:
     void ShowGlobalStresses();
 
     double ReadNumber(const TEdit* field) const;
+    void ShowNumber(TEdit* field, double value, int decimals) const;
+    void ShowStressBoxes(const std::array<TEdit*, 6>& boxes, const StressState& stress) const;
     void Guarded(void (TFrmTensorium::*handler)());
     void ShowPageFromCode(QWidget* page);
 

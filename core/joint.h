@@ -1,5 +1,10 @@
-// A joint plane and the stresses on it (compression positive).
+// A joint plane and the stresses on it; the strength check takes
+// compression as positive.
 #pragma once
+
+#include <optional>
+
+#include "core/principal_solver.h"
 
 namespace tensorium {
 
@@ -12,8 +17,18 @@ struct JointPlane {
 
 struct JointResult {
     double sigma = 0;  // normal stress
-    double tau = 0;    // shear stress magnitude
-    double tlim = 0;   // limiting shear stress
+    double tau = 0;    // shear stress magnitude, never negative
+    double tlim = 0;   // Mohr-Coulomb limit, 0 in tension
 };
+
+// Upward unit normal of the plane: (sin az sin dip, cos az sin dip, cos dip).
+Vec3 JointNormal(const JointPlane& plane);
+
+// sigma and tau from the principal stresses and axes, tlim = tan(phi) sigma + c
+// (0 when sigma < 0). Throws TensorError on a result beyond the double range.
+JointResult ComputeJointStresses(const JointPlane& plane, const PrincipalResult& principal);
+
+// tlim / tau, or nothing when the quotient has no finite value (tau = 0).
+std::optional<double> SafetyFactor(const JointResult& result);
 
 }  // namespace tensorium

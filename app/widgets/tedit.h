@@ -20,6 +20,16 @@ public:
         setCursorPosition(0);
     }
 
+    // The font colour, the same whether the box is enabled or not.
+    void setTextColour(const QColor& colour)
+    {
+        QPalette p = palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(group, QPalette::Text, colour);
+        setPalette(p);
+    }
+    QColor textColour() const { return palette().color(QPalette::Active, QPalette::Text); }
+
 signals:
     void exited();
 

@@ -63,7 +63,7 @@ TEST_F(WindowLayout, InputBoxesAtTheirPlacesWithTheirDefaults)
         {"input_joint_psi", {64, 56, 73, 21}, "33", false},
         {"input_joint_phi", {64, 96, 73, 21}, "14", false},
         {"input_joint_c", {64, 120, 73, 21}, "1", false},
-        {"input_sigma", {72, 24, 65, 21}, "", true},      {"input_SF", {72, 120, 65, 21}, "", true},
+        {"input_sigma", {72, 24, 65, 21}, nullptr, true}, {"input_SF", {72, 120, 65, 21}, nullptr, true},
         {"input_s1", {8, 32, 65, 21}, nullptr, true},     {"input_s2_beta", {8, 88, 65, 21}, nullptr, true},
         {"input_s3_psi", {8, 136, 65, 21}, nullptr, true}, {"edtL1", {8, 176, 57, 21}, nullptr, false},
         {"edtM2", {8, 208, 57, 21}, nullptr, true},       {"edtN3", {8, 236, 57, 21}, nullptr, true},
