@@ -1,5 +1,6 @@
 #include "core/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tensorium {
@@ -7,6 +8,22 @@ namespace tensorium {
 double DegToRad(double degrees) { return degrees * kPi / 180.0; }
 
 double RadToDeg(double radians) { return radians * 180.0 / kPi; }
+
+SinCos SinCosOfTyped(double radians)
+{
+    const double degrees = RadToDeg(radians);
+    const double offQuarter = std::remainder(degrees, 90.0);  // exact
+    if (std::fabs(offQuarter) <= 1e-9 * std::max(1.0, std::fabs(degrees) / 1e6)) {
+        const long long quarter = std::llround((degrees - offQuarter) / 90.0);
+        switch (((quarter % 4) + 4) % 4) {
+            case 0: return {0.0, 1.0};
+            case 1: return {1.0, 0.0};
+            case 2: return {0.0, -1.0};
+            default: return {-1.0, 0.0};
+        }
+    }
+    return {std::sin(radians), std::cos(radians)};
+}
 
 Vec3 PointingDown(const Vec3& direction)
 {
@@ -35,7 +52,8 @@ Orientation OrientationOfDownward(const Vec3& down, AzimuthConvention convention
     double azimuth =
         convention == AzimuthConvention::azCounterclockwiseFromEast ? alpha : kPi / 2 - alpha;
     if (azimuth < 0) azimuth += 2 * kPi;
-    if (azimuth > 2 * kPi) azimuth -= 2 * kPi;
+    // A residue just below 0 would otherwise round to exactly 2*pi.
+    if (azimuth >= 2 * kPi) azimuth -= 2 * kPi;
     result.azimuth = azimuth;
     return result;
 }

@@ -17,8 +17,16 @@ inline constexpr double kPi = 3.14159265358979323846;
 double DegToRad(double degrees);  // degrees * pi, then / 180
 double RadToDeg(double radians);  // radians * 180, then / pi
 
+// Sine and cosine of an angle in radians that was typed in degrees: whole
+// multiples of 90 degrees come out exact (cos 90 is 0, not 6e-17), so that a
+// horizontal or vertical direction stays exactly so.
+struct SinCos {
+    double sin, cos;
+};
+SinCos SinCosOfTyped(double radians);
+
 struct Orientation {
-    double azimuth = 0;  // radians in [0, 2*pi]
+    double azimuth = 0;  // radians in [0, 2*pi)
     double dip = 0;      // radians below the horizontal, [0, pi/2]
 };
 

@@ -10,8 +10,9 @@ namespace tensorium {
 
 Vec3 JointNormal(const JointPlane& plane)
 {
-    return {std::sin(plane.azimuth) * std::sin(plane.dip), std::cos(plane.azimuth) * std::sin(plane.dip),
-            std::cos(plane.dip)};
+    const auto [sa, ca] = SinCosOfTyped(plane.azimuth);
+    const auto [sd, cd] = SinCosOfTyped(plane.dip);
+    return {sa * sd, ca * sd, cd};
 }
 
 JointResult ComputeJointStresses(const JointPlane& plane, const PrincipalResult& principal)

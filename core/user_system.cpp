@@ -8,10 +8,6 @@
 namespace tensorium {
 namespace {
 
-// Entries within rounding of zero (cos 90 degrees is 6e-17 in radians) are
-// made exactly zero, so that a horizontal axis does not count as pointing up.
-double Cleaned(double x) { return std::fabs(x) <= 4.5e-16 ? 0.0 : x; }
-
 Mat3 Multiply(const Mat3& a, const Mat3& b)
 {
     Mat3 product{};
@@ -52,16 +48,15 @@ StressState Sandwich(const Mat3& left, const StressState& stress, const Mat3& ri
 
 UserAxes BuildRotationMatrix(double beta, double psi, double theta)
 {
-    const double cb = std::cos(beta), sb = std::sin(beta);
-    const double cp = std::cos(psi), sp = std::sin(psi);
-    const double ct = std::cos(theta), st = std::sin(theta);
+    const auto [sb, cb] = SinCosOfTyped(beta);
+    const auto [sp, cp] = SinCosOfTyped(psi);
+    const auto [st, ct] = SinCosOfTyped(theta);
     const Mat3 b = {{{cb, -sb, 0}, {sb * cp, cb * cp, -sp}, {sb * sp, cb * sp, cp}}};
     const Mat3 a = {{{ct, st, 0}, {-st, ct, 0}, {0, 0, 1}}};
 
     UserAxes axes;
     axes.rotation = Multiply(a, b);
     for (int i = 0; i < 3; ++i) {
-        for (double& x : axes.rotation[i]) x = Cleaned(x);
         const Orientation o = OrientationOfDownward(PointingDown(axes.rotation[i]),
                                                     AzimuthConvention::azClockwiseFromNorth);
         axes.axisAzimuth[i] = o.azimuth;

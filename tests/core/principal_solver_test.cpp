@@ -218,3 +218,33 @@ TEST(Angles, AzimuthOfHorizontalAndVerticalDirections)
 
 }  // namespace
 }  // namespace tensorium
+
+namespace tensorium {
+namespace {
+
+TEST(Angles, TypedQuarterTurnsAreExact)
+{
+    struct Case {
+        double degrees, sin, cos;
+    };
+    for (const Case& c : {Case{0, 0, 1}, Case{90, 1, 0}, Case{180, 0, -1}, Case{270, -1, 0},
+                          Case{360, 0, 1}, Case{-90, -1, 0}, Case{720, 0, 1}, Case{-630, 1, 0},
+                          Case{1000170, 1, 0}}) {
+        const SinCos sc = SinCosOfTyped(DegToRad(c.degrees));
+        EXPECT_EQ(sc.sin, c.sin) << c.degrees;
+        EXPECT_EQ(sc.cos, c.cos) << c.degrees;
+    }
+    const SinCos other = SinCosOfTyped(DegToRad(30));
+    EXPECT_EQ(other.sin, std::sin(DegToRad(30)));
+    EXPECT_EQ(other.cos, std::cos(DegToRad(30)));
+}
+
+TEST(Angles, AzimuthJustWestOfNorthStaysBelowAFullTurn)
+{
+    const Orientation o = OrientationOfDownward({-4.5e-16, 0.92, -0.39}, AzimuthConvention::azClockwiseFromNorth);
+    EXPECT_LT(o.azimuth, 2 * kPi);
+    EXPECT_GE(o.azimuth, 0);
+}
+
+}  // namespace
+}  // namespace tensorium
