@@ -248,7 +248,6 @@ void TFrmTensorium::ShowJointResults()
     input_SF->setTextColour(*sf > 1 ? QColor(0, 128, 0) : QColor(255, 0, 0));
 }
 
-void TFrmTensorium::DrawDiagrams() {}
 
 // "Update global from user" ---------------------------------------------------
 

@@ -23,6 +23,8 @@ class QWidget;
 
 namespace tensorium {
 
+class TChart;
+class TChartSeries;
 class TEdit;
 class TLinkLabel;
 
@@ -78,6 +80,7 @@ private:
     void ShowUserStresses();
     void ShowJointResults();
     void DrawDiagrams();
+    void DrawMohrCircles();
 
     // "Update global from user".
     void UpdateGlobalFromUser();
@@ -98,6 +101,8 @@ private:
     QWidget* BuildPrincipalPage();
     QWidget* BuildUserPage();
     QWidget* BuildStereographicPage();
+    void BuildStereographicChart(QWidget* page);
+    void BuildMohrChart(QWidget* page);
     QWidget* BuildMohrPage();
     QWidget* BuildJointPage();
     QWidget* BuildAboutPage();
@@ -134,7 +139,11 @@ private:
           *edttyzt = nullptr, *edttzxt = nullptr;
     TEdit *edtbeta = nullptr, *edtpsi = nullptr, *edttheta = nullptr;
     QPushButton *btnUpdateUser = nullptr, *btnUpdateGlobal = nullptr;
-    QWidget *Chart1 = nullptr, *Chart2 = nullptr;
+    TChart *Chart1 = nullptr, *Chart2 = nullptr;
+    TChartSeries *seriesCircle = nullptr, *Series2 = nullptr, *Series3 = nullptr, *Series4 = nullptr,
+                 *Series5 = nullptr, *Series6 = nullptr, *Series7 = nullptr, *Series8 = nullptr,
+                 *Series9 = nullptr;
+    TChartSeries *seriesS1S2 = nullptr, *seriesS1S3 = nullptr, *seriesS2S3 = nullptr;
     QCheckBox *chkShowPrincipal = nullptr, *chkUser = nullptr, *chkJoint = nullptr;
     TEdit *input_joint_beta = nullptr, *input_joint_psi = nullptr, *input_joint_phi = nullptr,
           *input_joint_c = nullptr;

@@ -91,19 +91,6 @@ QWidget* AddPage(const QString& name)
     return page;
 }
 
-// A stand-in surface for a chart: white, framed, at its designed place.
-QWidget* AddChartArea(QWidget* parent, const QString& name, QRect geometry)
-{
-    auto* chart = new QWidget(parent);
-    chart->setObjectName(name);
-    chart->setGeometry(geometry);
-    chart->setAutoFillBackground(true);
-    QPalette p = chart->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    chart->setPalette(p);
-    return chart;
-}
-
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette p = widget->palette();
@@ -258,8 +245,7 @@ QWidget* TFrmTensorium::BuildUserPage()
 QWidget* TFrmTensorium::BuildStereographicPage()
 {
     QWidget* page = AddPage("tbcStereographic");
-    Chart1 = AddChartArea(page, "Chart1", {0, 4, 369, 365});
-    Chart1->setProperty("hint", "Planes of principal stresses represented on stereographic projection");
+    BuildStereographicChart(page);
     chkShowPrincipal = AddCheck(page, "chkShowPrincipal", "Show principal stress", {384, 8, 121, 17}, true);
     chkUser = AddCheck(page, "chkUser", "Show user axes", {384, 32, 121, 17}, false);
     chkJoint = AddCheck(page, "chkJoint", "Show joint", {384, 56, 121, 17}, false);
@@ -270,7 +256,7 @@ QWidget* TFrmTensorium::BuildStereographicPage()
 QWidget* TFrmTensorium::BuildMohrPage()
 {
     QWidget* page = AddPage("TabSheet1");
-    Chart2 = AddChartArea(page, "Chart2", {0, 0, 385, 369});
+    BuildMohrChart(page);
     AddHelp(page, "RichEdit7", {392, 0, 217, 137}, help::MohrPage());
     return page;
 }

@@ -1,0 +1,106 @@
+// The two diagrams of the window: the equal-area net and the Mohr circles.
+#include <QCheckBox>
+
+#include "app/frm_tensorium.h"
+#include "chart/tchart.h"
+#include "diagrams/mohr.h"
+#include "diagrams/stereonet.h"
+
+namespace tensorium {
+namespace {
+
+const QColor kSilver(192, 192, 192);
+
+TChart* AddChart(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* chart = new TChart(parent);
+    chart->setObjectName(name);
+    chart->setGeometry(geometry);
+    return chart;
+}
+
+TChartSeries* AddLine(TChart* chart, const QString& name, const QColor& colour)
+{
+    TChartSeries* series = chart->AddSeries(name, TChartSeries::Kind::Line);
+    series->SetColour(colour);
+    series->SetTitle(name);
+    return series;
+}
+
+}  // namespace
+
+void TFrmTensorium::BuildStereographicChart(QWidget* page)
+{
+    Chart1 = AddChart(page, "Chart1", {0, 4, 369, 365});
+    Chart1->setProperty("hint", "Planes of principal stresses represented on stereographic projection");
+    Chart1->SetMargins(3, 3);
+    // Equal scales keep the primitive circle round.
+    Chart1->SetEqualScales(true);
+    for (TChartAxis* axis : {&Chart1->BottomAxis(), &Chart1->LeftAxis()}) {
+        axis->SetRange(-1.1, 1.1);
+        axis->SetLabelsVisible(false);
+        axis->SetLabelSize(1);
+        axis->SetGridVisible(false);
+        axis->SetMinorGridVisible(true);
+        axis->SetMinorGridColour(kSilver);
+        axis->SetMinorGridStyle(Qt::DotLine);
+        axis->SetPosition(50);
+    }
+    const QColor red(255, 0, 0);
+    seriesCircle = AddLine(Chart1, "seriesCircle", red);
+    seriesCircle->SetTitle("Circle");
+    Series4 = AddLine(Chart1, "Series4", red);
+    Series5 = AddLine(Chart1, "Series5", red);
+    Series6 = AddLine(Chart1, "Series6", red);
+    Series7 = AddLine(Chart1, "Series7", red);
+    Series8 = AddLine(Chart1, "Series8", red);
+    Series9 = AddLine(Chart1, "Series9", red);
+    Series2 = AddLine(Chart1, "Series2", red);
+    Series3 = Chart1->AddSeries("Series3", TChartSeries::Kind::Point);
+    Series3->SetColour(QColor(0, 128, 0));
+    Series3->SetMarkerSize(5, 5);
+    Series3->SetMarkerOutline(kSilver);
+    Series3->SetMarksVisible(true);
+    Series3->SetMarksPixelSize(16);
+}
+
+void TFrmTensorium::BuildMohrChart(QWidget* page)
+{
+    Chart2 = AddChart(page, "Chart2", {0, 0, 385, 369});
+    TChartAxis& sigma = Chart2->BottomAxis();
+    sigma.SetTitle("sigma");
+    sigma.SetLabelSize(12);
+    sigma.SetPosition(50);
+    TChartAxis& tau = Chart2->LeftAxis();
+    tau.SetTitle("tau");
+    tau.SetLabelSize(16);
+    tau.SetGridColour(kSilver);
+    // Symmetric about zero, so the sigma axis at mid-height lies at tau = 0.
+    tau.SetSymmetric(true);
+    seriesS1S2 = AddLine(Chart2, "seriesS1S2", QColor(255, 0, 0));
+    seriesS1S3 = AddLine(Chart2, "seriesS1S3", QColor(0, 0, 0));
+    seriesS2S3 = AddLine(Chart2, "seriesS2S3", QColor(0, 255, 0));
+}
+
+void TFrmTensorium::DrawDiagrams()
+{
+    StereonetInputs inputs;
+    inputs.principal = &principal_;
+    inputs.convention = convention_;
+    inputs.user = &user_;
+    inputs.joint = &jointPlane_;
+    inputs.showPrincipal = chkShowPrincipal->isChecked();
+    inputs.showUser = chkUser->isChecked();
+    inputs.showJoint = chkJoint->isChecked();
+    DrawStereonet({seriesCircle, {Series4, Series5, Series6}, {Series7, Series8, Series9}, Series2, Series3},
+                  inputs);
+    DrawMohrCircles();
+}
+
+void TFrmTensorium::DrawMohrCircles()
+{
+    tensorium::DrawMohrCircles({seriesS1S2, seriesS1S3, seriesS2S3}, principal_.s1, principal_.s2,
+                               principal_.s3);
+}
+
+}  // namespace tensorium

@@ -1,0 +1,80 @@
+#include "chart/chart_frame.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+
+#include "chart/chart_text.h"
+
+namespace tensorium {
+
+namespace {
+
+// Keeps a pen straddling the outermost pixels inside the chart.
+constexpr double kEdgePad = 2.0;
+
+double WidestLabel(const AxisScale& scale)
+{
+    const QFontMetricsF metrics(AxisLabelFont());
+    double widest = 0.0;
+    for (const QString& label : AxisLabels(scale)) widest = std::max(widest, metrics.horizontalAdvance(label));
+    return widest;
+}
+
+double TitleBand(const TChartAxis& axis)
+{
+    if (axis.Title().isEmpty()) return 0.0;
+    return QFontMetricsF(AxisTitleFont()).height() + kTextGap;
+}
+
+// The plot shrunk to one scale on both axes, centred where it was.
+QRectF EqualScales(const QRectF& available, const AxisScale& x, const AxisScale& y)
+{
+    const double perUnit = std::min(available.width() / x.Span(), available.height() / y.Span());
+    QRectF plot(0.0, 0.0, x.Span() * perUnit, y.Span() * perUnit);
+    plot.moveCenter(available.center());
+    return plot;
+}
+
+}  // namespace
+
+double ChartFrame::XAt(double value) const
+{
+    return plot.left() + (value - x.minimum) / x.Span() * plot.width();
+}
+
+double ChartFrame::YAt(double value) const
+{
+    return plot.bottom() - (value - y.minimum) / y.Span() * plot.height();
+}
+
+ChartFrame LayOutFrame(const QSizeF& size, const FrameOptions& options, const TChartAxis& bottom,
+                       const TChartAxis& left, const AxisScale& x, const AxisScale& y)
+{
+    const QFontMetricsF labelMetrics(AxisLabelFont());
+    ChartFrame frame;
+    frame.x = x;
+    frame.y = y;
+    frame.leftLabelBand = left.LabelsVisible()
+                              ? std::max(left.LabelSize(), WidestLabel(y) + kTextGap)
+                              : left.LabelSize();
+    frame.bottomLabelBand = bottom.LabelsVisible()
+                                ? std::max(bottom.LabelSize(), labelMetrics.height() + kTextGap)
+                                : bottom.LabelSize();
+
+    // Labels are centred on their ticks, so the outermost ones reach half
+    // their size past the plot's corners.
+    const double top = size.height() * options.topMarginPercent / 100.0 + kEdgePad
+                       + (left.LabelsVisible() ? labelMetrics.height() / 2.0 : 0.0);
+    const double right = kEdgePad + (bottom.LabelsVisible() ? WidestLabel(x) / 2.0 : 0.0);
+    const double leftEdge = kEdgePad + TitleBand(left) + frame.leftLabelBand;
+    const double bottomEdge = size.height() * options.bottomMarginPercent / 100.0 + kEdgePad
+                              + TitleBand(bottom) + frame.bottomLabelBand;
+
+    QRectF available(leftEdge, top, std::max(1.0, size.width() - leftEdge - right),
+                     std::max(1.0, size.height() - top - bottomEdge));
+    frame.plot = options.equalScales ? EqualScales(available, x, y) : available;
+    return frame;
+}
+
+}  // namespace tensorium

@@ -1,0 +1,126 @@
+#include "chart/tchart.h"
+
+#include <QBuffer>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+#include "chart/axis_painter.h"
+#include "chart/series_painter.h"
+
+namespace tensorium {
+
+TChart::TChart(QWidget* parent) : QWidget(parent)
+{
+    // Paint covers every pixel with the chart's own white background.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TChartSeries* TChart::AddSeries(const QString& objectName, TChartSeries::Kind kind)
+{
+    auto* series = new TChartSeries(kind, this);
+    series->setObjectName(objectName);
+    connect(series, &TChartSeries::Changed, this, qOverload<>(&QWidget::update));
+    series_.push_back(series);
+    update();
+    return series;
+}
+
+void TChart::SetMargins(double topPercent, double bottomPercent)
+{
+    options_.topMarginPercent = topPercent;
+    options_.bottomMarginPercent = bottomPercent;
+    update();
+}
+
+void TChart::SetEqualScales(bool equal)
+{
+    options_.equalScales = equal;
+    update();
+}
+
+double TChart::ScaleFor(const QRectF& target) const
+{
+    if (width() <= 0 || height() <= 0) return 1.0;
+    const double scale = std::min(target.width() / width(), target.height() / height());
+    return scale > 0.0 ? scale : 1.0;
+}
+
+std::optional<DataExtent> TChart::Extent(bool horizontal) const
+{
+    std::optional<DataExtent> extent;
+    for (const TChartSeries* series : series_) {
+        if (!series->Visible()) continue;
+        for (const ChartPoint& point : series->Points()) {
+            const double value = horizontal ? point.x : point.y;
+            if (!extent) extent = DataExtent{value, value};
+            extent->low = std::min(extent->low, value);
+            extent->high = std::max(extent->high, value);
+        }
+    }
+    return extent;
+}
+
+// The frame at on-screen size: `target` shrunk by its scale.
+ChartFrame TChart::FrameFor(const QRectF& target) const
+{
+    const double scale = ScaleFor(target);
+    const AxisScale x = bottom_.Scale(Extent(true));
+    const AxisScale y = left_.Scale(Extent(false));
+    return LayOutFrame(target.size() / scale, options_, bottom_, left_, x, y);
+}
+
+void TChart::Paint(QPainter& painter, const QRectF& target) const
+{
+    const double scale = ScaleFor(target);
+    const ChartFrame frame = FrameFor(target);
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.translate(target.topLeft());
+    painter.scale(scale, scale);
+    painter.fillRect(QRectF(QPointF(0.0, 0.0), target.size() / scale), Qt::white);
+
+    PaintGrids(painter, frame, bottom_, left_);
+    PaintAxisLines(painter, frame, bottom_, left_);
+    PaintAxisTexts(painter, frame, bottom_, left_);
+    painter.setClipRect(frame.plot);
+    for (const TChartSeries* series : series_) PaintSeries(painter, frame, *series);
+    painter.restore();
+}
+
+QRectF TChart::PlotRect(const QRectF& target) const
+{
+    const double scale = ScaleFor(target);
+    const QRectF plot = FrameFor(target).plot;
+    return QRectF(target.topLeft() + plot.topLeft() * scale, plot.size() * scale);
+}
+
+QPointF TChart::ToTarget(const QRectF& target, double x, double y) const
+{
+    return target.topLeft() + FrameFor(target).At(x, y) * ScaleFor(target);
+}
+
+QByteArray TChart::ToSvg() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size());
+    generator.setViewBox(QRect(QPoint(0, 0), size()));
+    generator.setTitle(objectName());
+    {
+        QPainter painter(&generator);
+        Paint(painter, QRectF(QPointF(0.0, 0.0), QSizeF(size())));
+    }
+    return bytes;
+}
+
+void TChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Paint(painter, QRectF(rect()));
+}
+
+}  // namespace tensorium

@@ -1,0 +1,38 @@
+// What a reader of a chart's SVG sees: its lines with their stroke colours
+// and points, and its texts with where they start.
+#pragma once
+
+#include <QByteArray>
+#include <QPolygonF>
+#include <QString>
+#include <QTransform>
+
+#include <vector>
+
+namespace tensorium::testing_support {
+
+struct SvgLine {
+    QString tag;        // polyline or path
+    QString stroke;     // "#rrggbb", inherited from the enclosing groups
+    bool dashed = false;
+    QPolygonF points;   // in the document's coordinates
+};
+
+struct SvgText {
+    QString text;
+    QPointF start;      // in the document's coordinates
+    bool turned = false;  // drawn under a rotation
+};
+
+struct SvgShapes {
+    std::vector<SvgLine> lines;
+    std::vector<SvgText> texts;
+
+    std::vector<SvgLine> Lines(const QString& stroke, bool dashed = false) const;
+    bool HasText(const QString& text) const;
+    const SvgText* Text(const QString& text) const;
+};
+
+SvgShapes ReadSvgShapes(const QByteArray& svg);
+
+}  // namespace tensorium::testing_support
