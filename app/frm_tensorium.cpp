@@ -14,6 +14,7 @@
 #include "app/widgets/tlinklabel.h"
 #include "core/number_parse.h"
 #include "core/tensor_error.h"
+#include "report/report_engine.h"
 
 // The pictures live in the library's resources, which a static library
 // must register itself.
@@ -38,6 +39,7 @@ TFrmTensorium::TFrmTensorium(QWidget* parent)
     reportFailure_ = [this](const QString& message) { ShowFailureBox(this, message); };
     BuildMenu();
     BuildPages();
+    BuildReport();
     WireEvents();
 
     // A fixed single frame: system menu, minimise and close, no maximise.
@@ -73,6 +75,7 @@ void TFrmTensorium::WireEvents()
     connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
     connect(Reportprintpreview1, &QAction::triggered, this,
             guard(&TFrmTensorium::Reportprintpreview1Click));
+    connect(Printreport1, &QAction::triggered, this, guard(&TFrmTensorium::Printreport1Click));
     connect(mnuExit, &QAction::triggered, this, guard(&TFrmTensorium::mnuExitClick));
 }
 
@@ -114,7 +117,6 @@ void TFrmTensorium::mnuAngleRightClick()
     RecalculateAll();
 }
 
-void TFrmTensorium::Reportprintpreview1Click() { RecalculateAll(); }
 
 void TFrmTensorium::mnuExitClick() { close(); }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "core/angles.h"
 #include "core/joint.h"
@@ -27,6 +28,7 @@ class TChart;
 class TChartSeries;
 class TEdit;
 class TLinkLabel;
+class ReportEngine;
 
 class TFrmTensorium : public QMainWindow {
     Q_OBJECT
@@ -61,6 +63,11 @@ public:
     void mnuAngleLeftClick();
     void mnuAngleRightClick();
     void Reportprintpreview1Click();
+    void Printreport1Click();
+    void ReportBeforePrint();
+
+    // The report engine holding the page design (for printing to a file).
+    ReportEngine& report() { return *Report; }
     void mnuExitClick();
 
 protected:
@@ -81,6 +88,9 @@ private:
     void ShowJointResults();
     void DrawDiagrams();
     void DrawMohrCircles();
+
+    void BuildReport();
+    void FillReport();
 
     // "Update global from user".
     void UpdateGlobalFromUser();
@@ -150,6 +160,8 @@ private:
     TEdit *input_sigma = nullptr, *input_tau = nullptr, *input_taulim = nullptr, *input_SF = nullptr;
     QPushButton* btnCalculateJoint = nullptr;
     TLinkLabel *Label28 = nullptr, *Label32 = nullptr, *Label33 = nullptr;
+
+    std::unique_ptr<ReportEngine> Report;
 
     QAction *mnuPrintForm = nullptr, *mnuPrintStereograph = nullptr, *mnuPrintMohrCircles = nullptr,
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,

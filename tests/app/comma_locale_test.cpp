@@ -36,3 +36,30 @@ TEST_F(CommaLocale, ThePointIsRejectedAndThousandsUseTheRegionalSeparator)
 
 }  // namespace
 }  // namespace tensorium::testing_support
+
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "report/report_engine.h"
+#include "tests/report/pdf_words.h"
+
+namespace tensorium::testing_support {
+namespace {
+
+TEST_F(CommaLocale, TheReportPrintsTheRegionalSeparators)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ReportEngine::SetUpPrinter(printer);
+    SetGlobal({"3400", "1000", "8000", "1000", "-1000", "2000"});
+    window->report().Generate(printer);
+    const PdfPages pdf = ReadPdf(path);
+    for (const char* word : {"sx=3.400,000", "s1=8.793,647", "az=283,10", "L1=0,333929", "Psi=30"})
+        EXPECT_NE(pdf.Word(word), nullptr) << word;
+}
+
+}  // namespace
+}  // namespace tensorium::testing_support
