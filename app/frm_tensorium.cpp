@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -76,6 +77,17 @@ void TFrmTensorium::WireEvents()
     connect(Reportprintpreview1, &QAction::triggered, this,
             guard(&TFrmTensorium::Reportprintpreview1Click));
     connect(Printreport1, &QAction::triggered, this, guard(&TFrmTensorium::Printreport1Click));
+    const std::pair<QAction*, void (TFrmTensorium::*)()> commands[] = {
+        {mnuPrintForm, &TFrmTensorium::mnuPrintFormClick},
+        {mnuPrintStereograph, &TFrmTensorium::mnuPrintStereographClick},
+        {mnuPrintMohrCircles, &TFrmTensorium::mnuPrintMohrCirclesClick},
+        {mnuPrinterSetup, &TFrmTensorium::mnuPrinterSetupClick},
+        {mnuCopyStereograph, &TFrmTensorium::mnuCopyStereographClick},
+        {mnuCopyMohrCircles, &TFrmTensorium::mnuCopyMohrCirclesClick}};
+    for (const auto& [action, handler] : commands) connect(action, &QAction::triggered, this, guard(handler));
+    connect(Label28, &TLinkLabel::clicked, this, guard(&TFrmTensorium::Label28Click));
+    connect(Label32, &TLinkLabel::clicked, this, guard(&TFrmTensorium::Label32Click));
+    connect(Label33, &TLinkLabel::clicked, this, guard(&TFrmTensorium::Label33Click));
     connect(mnuExit, &QAction::triggered, this, guard(&TFrmTensorium::mnuExitClick));
 }
 

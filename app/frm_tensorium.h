@@ -15,6 +15,7 @@
 #include "core/user_system.h"
 
 class QAction;
+class QPrinter;
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
@@ -69,6 +70,15 @@ public:
     // The report engine holding the page design (for printing to a file).
     ReportEngine& report() { return *Report; }
     void mnuExitClick();
+    void mnuPrintFormClick();
+    void mnuPrintStereographClick();
+    void mnuPrintMohrCirclesClick();
+    void mnuPrinterSetupClick();
+    void mnuCopyStereographClick();
+    void mnuCopyMohrCirclesClick();
+    void Label28Click();
+    void Label32Click();
+    void Label33Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +98,10 @@ private:
     void ShowJointResults();
     void DrawDiagrams();
     void DrawMohrCircles();
+
+    QPrinter& CurrentPrinter();
+    void PrintChart(const TChart& chart);
+    void CopyChart(const TChart& chart);
 
     void BuildReport();
     void FillReport();
@@ -162,6 +176,8 @@ private:
     TLinkLabel *Label28 = nullptr, *Label32 = nullptr, *Label33 = nullptr;
 
     std::unique_ptr<ReportEngine> Report;
+    std::unique_ptr<QPrinter> printer_;
+    bool printerChosen_ = false;
 
     QAction *mnuPrintForm = nullptr, *mnuPrintStereograph = nullptr, *mnuPrintMohrCircles = nullptr,
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,

@@ -109,6 +109,7 @@ QByteArray TChart::ToSvg() const
     generator.setOutputDevice(&buffer);
     generator.setSize(size());
     generator.setViewBox(QRect(QPoint(0, 0), size()));
+    generator.setResolution(96);  // pasted at its on-screen size
     generator.setTitle(objectName());
     {
         QPainter painter(&generator);

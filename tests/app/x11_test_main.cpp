@@ -1,0 +1,12 @@
+// Runs window tests on a real X server (the test runs under xvfb-run).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    QApplication::setStyle("Windows");
+    return RUN_ALL_TESTS();
+}
