@@ -5,6 +5,10 @@
 #include "app/app_identity.h"
 #include "app/frm_tensorium.h"
 
+#ifdef TENSORIUM_TEST_PROBE
+#include "app/test_probe.h"
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
@@ -12,6 +16,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(tensorium::identity::kApplicationTitle);
     QApplication::setWindowIcon(QIcon(":/images/tensorium_icon.svg"));
     tensorium::TFrmTensorium window;
+#ifdef TENSORIUM_TEST_PROBE
+    tensorium::TestProbe probe(qEnvironmentVariable("TENSORIUM_PROBE_FILE"));
+#endif
     window.show();
     return application.exec();
 }

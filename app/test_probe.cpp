@@ -1,0 +1,81 @@
+#include "app/test_probe.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextStream>
+
+namespace tensorium {
+namespace {
+
+QString Place(const QWidget* w, const QRect& local)
+{
+    const QPoint origin = w->mapToGlobal(local.topLeft());
+    return QString("%1\t%2\t%3\t%4").arg(origin.x()).arg(origin.y()).arg(local.width()).arg(local.height());
+}
+
+}  // namespace
+
+TestProbe::TestProbe(const QString& path, QObject* parent) : QObject(parent), path_(path)
+{
+    connect(&timer_, &QTimer::timeout, this, &TestProbe::Snapshot);
+    timer_.start(50);
+}
+
+void TestProbe::Snapshot() const
+{
+    QString out;
+    QTextStream s(&out);
+    const QWidget* focus = QApplication::focusWidget();
+    s << "focus\t" << (focus ? focus->objectName() : QString()) << '\n';
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible()) continue;
+        s << "window\t" << top->metaObject()->className() << '\t' << top->windowTitle() << '\t'
+          << Place(top, top->rect()) << '\n';
+        for (const QTabWidget* tabs : top->findChildren<QTabWidget*>()) {
+            s << "page\t" << tabs->currentWidget()->objectName() << '\n';
+            for (int i = 0; i < tabs->count(); ++i)
+                s << "tab\t" << tabs->tabText(i) << '\t' << Place(tabs->tabBar(), tabs->tabBar()->tabRect(i)) << '\n';
+        }
+        for (const QLineEdit* edit : top->findChildren<QLineEdit*>()) {
+            if (edit->objectName().isEmpty() || edit->objectName().startsWith("qt_")) continue;
+            s << "edit\t" << edit->objectName() << '\t' << edit->text() << '\t' << Place(edit, edit->rect()) << '\n';
+        }
+        for (const QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+            if (b->objectName().isEmpty() || !b->isVisible()) continue;
+            s << "button\t" << b->objectName() << '\t' << b->isChecked() << '\t' << Place(b, b->rect()) << '\n';
+        }
+        if (const auto* window = qobject_cast<const QMainWindow*>(top)) {
+            const QMenuBar* bar = window->menuBar();
+            for (QAction* menu : bar->actions())
+                s << "menu\t" << menu->text() << '\t' << Place(bar, bar->actionGeometry(menu)) << '\n';
+        }
+        if (const auto* menu = qobject_cast<const QMenu*>(top)) {
+            for (QAction* item : menu->actions())
+                if (!item->isSeparator())
+                    s << "item\t" << item->objectName() << '\t' << item->isChecked() << '\t'
+                      << Place(menu, menu->actionGeometry(item)) << '\n';
+        }
+    }
+    if (const QWidget* modal = QApplication::activeModalWidget()) {
+        const auto* box = qobject_cast<const QMessageBox*>(modal);
+        s << "modal\t" << modal->metaObject()->className() << '\t' << modal->windowTitle() << '\t'
+          << (box ? box->text() : QString()) << '\t' << (box ? int(box->icon()) : -1) << '\n';
+    }
+    s.flush();
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(out.toUtf8());
+    file.commit();
+}
+
+}  // namespace tensorium
