@@ -103,8 +103,9 @@ TEST(ChartContent, CirclesOfEqualStressesCollapseWithoutHarm)
     EXPECT_NEAR(at.x(), chart->PlotRect(target).center().x(), 1e-6);
 
     const SvgShapes svg = ReadSvgShapes(chart->ToSvg());
-    ASSERT_EQ(svg.Lines("#ff0000").size(), 1u);
-    for (const QPointF& p : svg.Lines("#ff0000")[0].points) EXPECT_NEAR(QLineF(p, at).length(), 0.0, 0.01);
+    const std::vector<SvgLine> red = svg.Lines("#ff0000");
+    ASSERT_EQ(red.size(), 1u);
+    for (const QPointF& p : red[0].points) EXPECT_NEAR(QLineF(p, at).length(), 0.0, 0.01);
 
     const MohrCircle zero[3] = {{0.0, 0.0}, {0.0, 0.0}, {0.0, 0.0}};
     auto flat = MakeMohrCircles(zero);

@@ -50,8 +50,9 @@ TEST_F(EqualAreaNet, PrimitiveCircleIsDrawnThroughItsPointsAndIsRound)
 {
     const TChartSeries* primitive = Series("Series1");
     ASSERT_NE(primitive, nullptr);
+    const std::vector<SvgLine> black = svg.Lines("#000000");
     const SvgLine* drawn = nullptr;
-    for (const SvgLine& line : svg.Lines("#000000")) {
+    for (const SvgLine& line : black) {
         if (line.points.size() == static_cast<int>(primitive->Points().size())) drawn = &line;
     }
     ASSERT_NE(drawn, nullptr);
