@@ -35,6 +35,17 @@ EigenSystem SolveDiagonal(const StressState& s)
     return result;
 }
 
+// v / |v|, also for a v whose length lies below the normal double range
+// (scaling by the largest component first keeps 1 / |v| finite).
+Vec3 RobustlyNormalized(const Vec3& v)
+{
+    const double largest = std::max({std::fabs(v[0]), std::fabs(v[1]), std::fabs(v[2])});
+    if (largest == 0) return {0, 0, 0};
+    const int exponent = std::ilogb(largest);  // exact, subnormal values included
+    const Vec3 w{std::ldexp(v[0], -exponent), std::ldexp(v[1], -exponent), std::ldexp(v[2], -exponent)};
+    return Scaled(w, 1.0 / Norm(w));
+}
+
 // The kernel direction of a rank-2 symmetric matrix: the longest cross
 // product of two of its rows. Returns a zero vector when every product is 0.
 Vec3 KernelDirection(const Mat3& m)
@@ -43,8 +54,7 @@ Vec3 KernelDirection(const Mat3& m)
     const Vec3* best = &candidates[0];
     for (const Vec3& c : candidates)
         if (Norm(c) > Norm(*best)) best = &c;
-    const double length = Norm(*best);
-    return length > 0 ? Scaled(*best, 1.0 / length) : Vec3{0, 0, 0};
+    return RobustlyNormalized(*best);
 }
 
 Vec3 Times(const Mat3& m, const Vec3& v) { return {Dot(m[0], v), Dot(m[1], v), Dot(m[2], v)}; }
@@ -80,9 +90,27 @@ Pair2 SolveSymmetric2x2(double a, double b, double d)
 // equal pair keeps every digit and always gets two perpendicular axes.
 bool SolveScaled(const Mat3& a, EigenSystem& out)
 {
-    const double mean = (a[0][0] + a[1][1] + a[2][2]) / 3;
+    // Shift by the mean and scale the rest to [1, 2). The deviatoric part can
+    // be far smaller than the mean (a nearly hydrostatic state), and at its
+    // own scale the rounding of the mean shows as a trace, so the two steps
+    // repeat until the scaled part is centred and of order one.
     Mat3 b = a;
-    for (int i = 0; i < 3; ++i) b[i][i] -= mean;
+    double shift = 0;  // what was taken off the diagonal, unscaled
+    int exponent = 0;  // b holds the deviatoric part times 2^-exponent
+    for (int pass = 0; pass < 4; ++pass) {
+        const double mean = (b[0][0] + b[1][1] + b[2][2]) / 3;
+        for (int i = 0; i < 3; ++i) b[i][i] -= mean;
+        shift += std::ldexp(mean, exponent);
+        double largest = 0;
+        for (const Vec3& row : b)
+            for (double x : row) largest = std::max(largest, std::fabs(x));
+        if (largest == 0) return false;
+        const int e = std::ilogb(largest);
+        if (e == 0) break;
+        for (Vec3& row : b)
+            for (double& x : row) x = std::ldexp(x, -e);
+        exponent += e;
+    }
 
     const double q = (b[0][0] * b[0][0] + b[1][1] * b[1][1] + b[2][2] * b[2][2] +
                       2 * (b[0][1] * b[0][1] + b[0][2] * b[0][2] + b[1][2] * b[1][2])) /
@@ -121,7 +149,7 @@ bool SolveScaled(const Mat3& a, EigenSystem& out)
     std::stable_sort(system.begin(), system.end(),
                      [](const auto& x, const auto& y) { return x.first > y.first; });
     for (int k = 0; k < 3; ++k) {
-        out.values[k] = system[k].first + mean;
+        out.values[k] = std::ldexp(system[k].first, exponent) + shift;
         out.vectors[k] = system[k].second;
     }
     return true;

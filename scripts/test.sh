@@ -1,10 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tensorium with its tests and benchmarks,
-# and runs every test headless.
+# Installs what is missing, builds Tensorium with its tests, and runs every
+# test headless: the fuzzers for a bounded time, the whole suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the whole suite as
+# built normally.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
 bash scripts/setup.sh --tests
 bash scripts/setup-printer.sh
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+cmake --build build -j"$jobs"
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENSORIUM_BUILD_BENCHMARKS=OFF \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake --build build-sanitize -j"$jobs"
+
+bash scripts/fuzz.sh
+
+echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0" \
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+echo "== the suite"
+ctest --test-dir build --output-on-failure -j"$jobs"

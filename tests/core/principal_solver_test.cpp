@@ -248,3 +248,33 @@ TEST(Angles, AzimuthJustWestOfNorthStaysBelowAFullTurn)
 
 }  // namespace
 }  // namespace tensorium
+
+namespace tensorium {
+namespace {
+
+// Normal stresses a last digit apart with a shear far below them: the
+// deviatoric part is tiny, and its cross products once fell below the
+// double range (found by fuzzing).
+TEST(PrincipalStresses, NearlyHydrostaticStatesWithTinyShears)
+{
+    for (const StressState& s :
+         {StressState{3, 3.0000000000000004, 3.0000000000000004, 1e-160, 0, 0},
+          StressState{3.0135153699541013e+296, 3.0135153699541016e+296, 3.0135153699541016e+296, 1, 3, 0},
+          StressState{1.3075051467559278e-163, 1.3075051467559279e-163, 1.3075051467559279e-163,
+                      8.6461488022218145e-322, 0, 0},
+          StressState{3.0135153699541013e+296, 3.0135153699541016e+296, 3.0135153699541016e+296,
+                      -1.0025203211995152e+120, 1.5610724842161312e-148, 1.783537462306311e-307},
+          StressState{3.0342833339878944e-86, 3.0342833339878944e-86, 3.0342833339878944e-86,
+                      -3.4457284639376417e-211, 1.495279e-317, 0}}) {
+        const PrincipalResult r = ComputePrincipalStresses(s, AzimuthConvention::azClockwiseFromNorth);
+        EXPECT_GE(r.s1, r.s2);
+        EXPECT_GE(r.s2, r.s3);
+        EXPECT_NEAR(r.s1, s.sy, 4e-16 * std::fabs(s.sy));
+        EXPECT_NEAR(r.s3, s.sx, 4e-16 * std::fabs(s.sy));
+        for (const PrincipalAxis& a : r.axes) EXPECT_NEAR(Norm(a.cosines), 1, 1e-15);
+        EXPECT_NEAR(Dot(r.axes[0].cosines, Cross(r.axes[1].cosines, r.axes[2].cosines)), 1, 1e-15);
+    }
+}
+
+}  // namespace
+}  // namespace tensorium
