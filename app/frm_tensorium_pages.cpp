@@ -84,6 +84,16 @@ TPicture* AddPicture(QWidget* parent, const QString& name, const QString& resour
     return picture;
 }
 
+// Tab visits the widgets in the order given.
+void ChainTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 QWidget* AddPage(const QString& name)
 {
     auto* page = new QWidget;
@@ -144,15 +154,8 @@ QWidget* TFrmTensorium::BuildGlobalPage()
     edtUserComment2 = AddEdit(page, "edtUserComment2", {328, 344, 273, 21});
 
     // The stress boxes are visited from the bottom up.
-    QWidget::setTabOrder(input_tzx, input_tyz);
-    QWidget::setTabOrder(input_tyz, input_txy);
-    QWidget::setTabOrder(input_txy, input_sz);
-    QWidget::setTabOrder(input_sz, input_sy);
-    QWidget::setTabOrder(input_sy, input_sx);
-    QWidget::setTabOrder(input_sx, help);
-    QWidget::setTabOrder(help, btnCalculate);
-    QWidget::setTabOrder(btnCalculate, edtUserComment1);
-    QWidget::setTabOrder(edtUserComment1, edtUserComment2);
+    ChainTabOrder({input_tzx, input_tyz, input_txy, input_sz, input_sy, input_sx, help, btnCalculate,
+                   edtUserComment1, edtUserComment2});
     return page;
 }
 
@@ -228,17 +231,8 @@ QWidget* TFrmTensorium::BuildUserPage()
     btnUpdateGlobal = AddButton(page, "btnUpdateGlobal", "Update global from user", {16, 336, 121, 25});
     QTextEdit* help = AddHelp(page, "RichEdit4", {168, 216, 433, 145}, help::UserPage());
 
-    QWidget::setTabOrder(edttzxt, edttyzt);
-    QWidget::setTabOrder(edttyzt, edttxyt);
-    QWidget::setTabOrder(edttxyt, edtszt);
-    QWidget::setTabOrder(edtszt, edtsyt);
-    QWidget::setTabOrder(edtsyt, edtsxt);
-    QWidget::setTabOrder(edtsxt, edtbeta);
-    QWidget::setTabOrder(edtbeta, edtpsi);
-    QWidget::setTabOrder(edtpsi, edttheta);
-    QWidget::setTabOrder(edttheta, btnUpdateUser);
-    QWidget::setTabOrder(btnUpdateUser, btnUpdateGlobal);
-    QWidget::setTabOrder(btnUpdateGlobal, help);
+    ChainTabOrder({edttzxt, edttyzt, edttxyt, edtszt, edtsyt, edtsxt, edtbeta, edtpsi, edttheta,
+                   btnUpdateUser, btnUpdateGlobal, help});
     return page;
 }
 
