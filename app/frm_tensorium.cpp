@@ -97,6 +97,9 @@ void TFrmTensorium::Guarded(void (TFrmTensorium::*handler)())
 {
     try {
         (this->*handler)();
+    } catch (const TensorError& failure) {
+        const std::string& message = failure.message();
+        reportFailure_(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
     } catch (const std::exception& failure) {
         reportFailure_(QString::fromUtf8(failure.what()));
     }

@@ -9,7 +9,13 @@ namespace tensorium {
 
 class TensorError : public std::runtime_error {
 public:
-    explicit TensorError(const std::string& message) : std::runtime_error(message) {}
+    explicit TensorError(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole message, also when a typed text in it holds a NUL character
+    // (what() ends at the first one).
+    const std::string& message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // Messages of the floating-point faults, as the user sees them.

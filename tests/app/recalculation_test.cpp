@@ -180,3 +180,18 @@ TEST_F(Recalculation, ExitClosesTheWindow)
 
 }  // namespace
 }  // namespace tensorium::testing_support
+
+namespace tensorium::testing_support {
+namespace {
+
+TEST_F(Recalculation, TheWholeBadTextIsQuotedEvenWithANulCharacter)
+{
+    const QString text = QString("4") + QChar(0) + "2";
+    Type("input_sx", text);
+    Find<QPushButton>("btnCalculate")->click();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0], "'" + text + "' is not a valid floating point value");
+}
+
+}  // namespace
+}  // namespace tensorium::testing_support
