@@ -34,59 +34,47 @@ void TFrmTensorium::ReportBeforePrint()
 void TFrmTensorium::FillReport()
 {
     ReportDesign& d = Report->Design();
-    auto number = [this](double value) {
-        return QString::fromStdString(FormatNumber(value, 3, separators_));
-    };
-    auto textOf = [](const TEdit* field) { return field->text(); };
+    // The stresses are printed as numbers, re-formatted from the values.
+    auto number = [this](double value) { return QString::fromStdString(FormatNumber(value, 3, separators_)); };
+    const struct {
+        const char* global;
+        const char* user;
+        const char* prefix;
+        double StressState::*component;
+    } stresses[] = {{"QRLabel2", "QRLabel32", "sx=", &StressState::sx},
+                    {"QRLabel3", "QRLabel33", "sy=", &StressState::sy},
+                    {"QRLabel4", "QRLabel34", "sz=", &StressState::sz},
+                    {"QRLabel5", "QRLabel35", "txy=", &StressState::txy},
+                    {"QRLabel6", "QRLabel36", "tyz=", &StressState::tyz},
+                    {"QRLabel7", "QRLabel37", "tzx=", &StressState::tzx}};
+    for (const auto& s : stresses) {
+        d.SetText(s.global, s.prefix + number(stress_.*s.component));
+        d.SetText(s.user, s.prefix + number(user_.stress.*s.component));
+    }
 
-    const StressState& g = stress_;
-    d.SetText("QRLabel2", "sx=" + number(g.sx));
-    d.SetText("QRLabel3", "sy=" + number(g.sy));
-    d.SetText("QRLabel4", "sz=" + number(g.sz));
-    d.SetText("QRLabel5", "txy=" + number(g.txy));
-    d.SetText("QRLabel6", "tyz=" + number(g.tyz));
-    d.SetText("QRLabel7", "tzx=" + number(g.tzx));
-
-    d.SetText("QRLabel9", "s1=" + textOf(input_s1));
-    d.SetText("QRLabel11", "s2=" + textOf(input_s2));
-    d.SetText("QRLabel12", "s3=" + textOf(input_s3));
-    d.SetText("QRLabel13", "az=" + textOf(input_s1_beta));
-    d.SetText("QRLabel14", "az=" + textOf(input_s2_beta));
-    d.SetText("QRLabel15", "az=" + textOf(input_s3_beta));
-    d.SetText("QRLabel16", "dip=" + textOf(input_s1_psi));
-    d.SetText("QRLabel17", "dip=" + textOf(input_s2_psi));
-    d.SetText("QRLabel18", "dip=" + textOf(input_s3_psi));
-    d.SetText("QRLabel19", "L1=" + textOf(edtL1));
-    d.SetText("QRLabel20", "L2=" + textOf(edtL2));
-    d.SetText("QRLabel21", "L3=" + textOf(edtL3));
-    d.SetText("QRLabel22", "M1=" + textOf(edtM1));
-    d.SetText("QRLabel23", "M2=" + textOf(edtM2));
-    d.SetText("QRLabel24", "M3=" + textOf(edtM3));
-    d.SetText("QRLabel25", "N1=" + textOf(edtN1));
-    d.SetText("QRLabel26", "N2=" + textOf(edtN2));
-    d.SetText("QRLabel27", "N3=" + textOf(edtN3));
-
-    d.SetText("QRLabel29", "Beta=" + textOf(edtbeta));
-    d.SetText("QRLabel30", "Psi=" + textOf(edtpsi));
-    d.SetText("QRLabel31", "Theta=" + textOf(edttheta));
-    const StressState& u = user_.stress;
-    d.SetText("QRLabel32", "sx=" + number(u.sx));
-    d.SetText("QRLabel33", "sy=" + number(u.sy));
-    d.SetText("QRLabel34", "sz=" + number(u.sz));
-    d.SetText("QRLabel35", "txy=" + number(u.txy));
-    d.SetText("QRLabel36", "tyz=" + number(u.tyz));
-    d.SetText("QRLabel37", "tzx=" + number(u.tzx));
-
-    d.SetText("QRLabel39", "Joint az=" + textOf(input_joint_beta));
-    d.SetText("QRLabel40", "Joint dip=" + textOf(input_joint_psi));
-    d.SetText("QRLabel41", "Joint phi(o)=" + textOf(input_joint_phi));
-    d.SetText("QRLabel42", "Joint c=" + textOf(input_joint_c));
-    d.SetText("QRLabel43", "sigma=" + textOf(input_sigma));
-    d.SetText("QRLabel44", "tau=" + textOf(input_tau));
-    d.SetText("QRLabel45", "taulim=" + textOf(input_taulim));
-    d.SetText("QRLabel46", "SF=" + textOf(input_SF));
-    d.SetText("QRLabel48", textOf(edtUserComment1));
-    d.SetText("QRLabel49", textOf(edtUserComment2));
+    // Everything else is copied from the window as it shows it.
+    const struct {
+        const char* element;
+        const char* prefix;
+        const TEdit* field;
+    } copies[] = {{"QRLabel9", "s1=", input_s1},         {"QRLabel11", "s2=", input_s2},
+                  {"QRLabel12", "s3=", input_s3},        {"QRLabel13", "az=", input_s1_beta},
+                  {"QRLabel14", "az=", input_s2_beta},   {"QRLabel15", "az=", input_s3_beta},
+                  {"QRLabel16", "dip=", input_s1_psi},   {"QRLabel17", "dip=", input_s2_psi},
+                  {"QRLabel18", "dip=", input_s3_psi},   {"QRLabel19", "L1=", edtL1},
+                  {"QRLabel20", "L2=", edtL2},           {"QRLabel21", "L3=", edtL3},
+                  {"QRLabel22", "M1=", edtM1},           {"QRLabel23", "M2=", edtM2},
+                  {"QRLabel24", "M3=", edtM3},           {"QRLabel25", "N1=", edtN1},
+                  {"QRLabel26", "N2=", edtN2},           {"QRLabel27", "N3=", edtN3},
+                  {"QRLabel29", "Beta=", edtbeta},       {"QRLabel30", "Psi=", edtpsi},
+                  {"QRLabel31", "Theta=", edttheta},     {"QRLabel39", "Joint az=", input_joint_beta},
+                  {"QRLabel40", "Joint dip=", input_joint_psi},
+                  {"QRLabel41", "Joint phi(o)=", input_joint_phi},
+                  {"QRLabel42", "Joint c=", input_joint_c},
+                  {"QRLabel43", "sigma=", input_sigma},  {"QRLabel44", "tau=", input_tau},
+                  {"QRLabel45", "taulim=", input_taulim}, {"QRLabel46", "SF=", input_SF},
+                  {"QRLabel48", "", edtUserComment1},    {"QRLabel49", "", edtUserComment2}};
+    for (const auto& c : copies) d.SetText(c.element, c.prefix + c.field->text());
 }
 
 }  // namespace tensorium
