@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <cmath>
 
 #include "chart/chart_text.h"
 
@@ -27,11 +28,30 @@ double TitleBand(const TChartAxis& axis)
     return QFontMetricsF(AxisTitleFont()).height() + kTextGap;
 }
 
-// The plot shrunk to one scale on both axes, centred where it was.
+// Where `value` lies across the scale, 0 at its minimum and 1 at its
+// maximum; halved first where a width overflows a double.
+double FractionOf(const AxisScale& scale, double value)
+{
+    const double fraction = (value - scale.minimum) / scale.Span();
+    if (std::isfinite(fraction)) return fraction;
+    return (0.5 * value - 0.5 * scale.minimum) / (0.5 * scale.maximum - 0.5 * scale.minimum);
+}
+
+// The plot shrunk to one scale on both axes, centred where it was. Only the
+// ratio of the spans matters, so both are halved alike when one overflows,
+// and no length per unit is formed (it overflows for subnormal spans).
 QRectF EqualScales(const QRectF& available, const AxisScale& x, const AxisScale& y)
 {
-    const double perUnit = std::min(available.width() / x.Span(), available.height() / y.Span());
-    QRectF plot(0.0, 0.0, x.Span() * perUnit, y.Span() * perUnit);
+    double across = x.Span(), up = y.Span();
+    if (!std::isfinite(across) || !std::isfinite(up)) {
+        across = 0.5 * x.maximum - 0.5 * x.minimum;
+        up = 0.5 * y.maximum - 0.5 * y.minimum;
+    }
+    const double aspect = across / up;
+    const QSizeF size = aspect >= available.width() / available.height()
+                            ? QSizeF(available.width(), available.width() / aspect)
+                            : QSizeF(available.height() * aspect, available.height());
+    QRectF plot(QPointF(0.0, 0.0), size);
     plot.moveCenter(available.center());
     return plot;
 }
@@ -40,12 +60,12 @@ QRectF EqualScales(const QRectF& available, const AxisScale& x, const AxisScale&
 
 double ChartFrame::XAt(double value) const
 {
-    return plot.left() + (value - x.minimum) / x.Span() * plot.width();
+    return plot.left() + FractionOf(x, value) * plot.width();
 }
 
 double ChartFrame::YAt(double value) const
 {
-    return plot.bottom() - (value - y.minimum) / y.Span() * plot.height();
+    return plot.bottom() - FractionOf(y, value) * plot.height();
 }
 
 ChartFrame LayOutFrame(const QSizeF& size, const FrameOptions& options, const TChartAxis& bottom,

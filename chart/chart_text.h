@@ -16,7 +16,8 @@ QFont AxisTitleFont();
 // A tick value as its label shows it, with the user's decimal separator.
 QString AxisLabel(double value, int decimals);
 
-// The labels of every major tick of `scale`, in tick order.
+// The labels of every major tick of `scale`, in tick order; in exponent
+// notation where fixed notation would be too long to fit beside a plot.
 std::vector<QString> AxisLabels(const AxisScale& scale);
 
 }  // namespace tensorium
