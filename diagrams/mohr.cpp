@@ -11,9 +11,11 @@ void DrawMohrCircles(const MohrSeries& series, double s1, double s2, double s3)
     series.s1s3->Clear();
     series.s2s3->Clear();
     series.s1s2->Clear();
+    // Halved before they are added or subtracted: a sum or difference of two
+    // stresses near the double range would overflow.
     auto point = [](double a, double si, double sj) {
-        return std::pair<double, double>{std::cos(a) * ((si - sj) * 0.5) + (si + sj) * 0.5,
-                                         std::sin(a) * ((si - sj) * 0.5)};
+        const double radius = si * 0.5 - sj * 0.5, centre = si * 0.5 + sj * 0.5;
+        return std::pair<double, double>{std::cos(a) * radius + centre, std::sin(a) * radius};
     };
     for (int k = 0; k <= 90; ++k) {
         const double a = k * kPi / 45;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "tests/diagrams/recording_series.h"
@@ -73,6 +74,38 @@ TEST(MohrCircles, EqualStressesCollapseACircle)
         for (const auto& p : s->points) {
             EXPECT_EQ(p.x, 7);
             EXPECT_EQ(p.y, 0);
+        }
+    }
+}
+
+TEST(MohrCircles, StressesAtTheEndsOfTheDoubleRangeGiveFiniteCircles)
+{
+    const double states[][3] = {{1.7e308, 0.266, -1.7e308}, {DBL_MAX, 0.0, -DBL_MAX},
+                                {DBL_MAX, DBL_MAX, DBL_MAX}, {-DBL_MAX, -DBL_MAX, -DBL_MAX},
+                                {1.79e308, 1.7e308, 1.0},     {DBL_TRUE_MIN, 0.0, -DBL_TRUE_MIN}};
+    for (const auto& s : states) {
+        SCOPED_TRACE(testing::Message() << s[0] << ", " << s[1] << ", " << s[2]);
+        Circles c;
+        DrawMohrCircles(c.Series(), s[0], s[1], s[2]);
+        const struct {
+            const RecordingSeries* series;
+            double high, low;
+        } circles[] = {{&c.s1s3, s[0], s[2]}, {&c.s2s3, s[1], s[2]}, {&c.s1s2, s[0], s[1]}};
+        for (const auto& circle : circles) {
+            ASSERT_EQ(circle.series->points.size(), 91u);
+            // Rounding is relative to the larger stress of the circle.
+            const double size = std::max(std::fabs(circle.high), std::fabs(circle.low));
+            const double slack = 1e-12 * size + 4 * DBL_TRUE_MIN;
+            EXPECT_NEAR(circle.series->points.front().x, circle.high, slack);
+            EXPECT_NEAR(circle.series->points[45].x, circle.low, slack);
+            // In halves, so that the reach from the centre is measured without overflow.
+            const double radius = circle.high / 2 - circle.low / 2, centre = circle.high / 2 + circle.low / 2;
+            for (const RecordedPoint& p : circle.series->points) {
+                ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << p.x << ", " << p.y;
+                EXPECT_GE(p.x, circle.low - slack);
+                EXPECT_LE(p.x, circle.high + slack);
+                EXPECT_NEAR(std::hypot(p.x / 2 - centre / 2, p.y / 2), radius / 2, slack);
+            }
         }
     }
 }
