@@ -8,7 +8,6 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 bash scripts/setup.sh --tests
-bash scripts/setup-printer.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"

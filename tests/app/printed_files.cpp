@@ -7,8 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <pwd.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 namespace tensorium::testing_support {
 namespace {
@@ -21,11 +20,13 @@ QString Run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The PDF printer writes into the PDF folder of the job's user.
+// The folder of the private printing service's PDF printer, given by the
+// test set-up.
 QString PdfFolder()
 {
-    const passwd* user = getpwuid(getuid());
-    return QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF";
+    const QString folder = qEnvironmentVariable("TENSORIUM_PRINTED_FOLDER");
+    if (folder.isEmpty()) ADD_FAILURE() << "TENSORIUM_PRINTED_FOLDER is not set; run the printing tests through ctest";
+    return folder;
 }
 
 }  // namespace
@@ -38,7 +39,6 @@ PrintedPdf ReadPrintedPdf(const QString& path)
     const QString info = Run("pdfinfo", {path});
     pdf.pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
     pdf.title = QRegularExpression(R"(Title:\s+(.*))").match(info).captured(1).trimmed();
-    if (pdf.title.startsWith('(') && pdf.title.endsWith(')')) pdf.title = pdf.title.mid(1, pdf.title.size() - 2);
     const QStringList imageRows = Run("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts);
     pdf.images = std::max(0, int(imageRows.size()) - 2);
     QTemporaryDir dir;
@@ -51,9 +51,11 @@ PrintedPdf ReadPrintedPdf(const QString& path)
 
 PrintedPdf WaitForPrintedPdf(const QString& title, const QDateTime& since)
 {
+    const QString folder = PdfFolder();
+    if (folder.isEmpty()) return {};
     const QDateTime deadline = QDateTime::currentDateTime().addSecs(60);
     while (QDateTime::currentDateTime() < deadline) {
-        const QFileInfoList files = QDir(PdfFolder()).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
+        const QFileInfoList files = QDir(folder).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
         for (const QFileInfo& file : files) {
             if (file.lastModified() < since.addSecs(-1)) continue;
             const PrintedPdf pdf = ReadPrintedPdf(file.absoluteFilePath());

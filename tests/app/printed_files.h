@@ -1,5 +1,5 @@
-// The PDF files that the printing service's PDF printer writes, found by
-// their job title, and what a reader sees in them.
+// The PDF files that the private printing service's PDF printer writes,
+// found by their title, and what a reader sees in them.
 #pragma once
 
 #include <QDateTime>

@@ -1,5 +1,5 @@
-// The print commands through the real printing service: a PDF printer is
-// the default printer, and the files it writes are read back.
+// The print commands through a real printing service, the tests' private
+// one, whose default printer keeps the PDFs it gets; they are read back.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
