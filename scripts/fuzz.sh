@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the numerical core with clang and libFuzzer
-# (AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for a bounded
-# time from a copy of its seed corpus in fuzz/corpus/, so the repository gains
-# no files. Exits non-zero when any target finds a fault; the failing input is
-# kept in the build directory.
+# Builds the fuzz targets of the numerical core and of the window with clang
+# and libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer) and runs each
+# for a bounded time from a copy of its seed corpus in fuzz/corpus/, so the
+# repository gains no files. Exits non-zero when any target finds a fault; the
+# failing input is kept in the build directory.
 # Usage: scripts/fuzz.sh [target...]   (default: all targets)
 # Environment: TENSORIUM_FUZZ_SECONDS (default 30 per target),
 #              TENSORIUM_FUZZ_BUILD_DIR (default build-fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake clang-14 libclang-rt-14-dev)
+# The window target builds against Qt, as the program does.
+packages=(build-essential cmake clang-14 libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
@@ -29,11 +30,12 @@ fi
 seconds="${TENSORIUM_FUZZ_SECONDS:-30}"
 build="${TENSORIUM_FUZZ_BUILD_DIR:-build-fuzz}"
 targets=("$@")
-[[ ${#targets[@]} -eq 0 ]] && targets=(parse_number format_number stress_state)
+[[ ${#targets[@]} -eq 0 ]] && targets=(parse_number format_number stress_state window_cycle)
 
 # Longest input per target: typed text; a double, decimals and separators; six
-# doubles and the azimuth convention.
-declare -A max_len=([parse_number]=4096 [format_number]=10 [stress_state]=49)
+# doubles and the azimuth convention; six doubles, the convention and the
+# check boxes, and seven doubles of the user axes and the joint.
+declare -A max_len=([parse_number]=4096 [format_number]=10 [stress_state]=49 [window_cycle]=105)
 
 cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTENSORIUM_FUZZ=ON
@@ -57,7 +59,9 @@ for target in "${targets[@]}"; do
            -print_final_stats=1 -artifact_prefix="$artifacts/")
   [[ -f "fuzz/$target.dict" ]] && options+=(-dict="fuzz/$target.dict")
   status=0
-  "$build/${target}_fuzz" "$work/$target" "${options[@]}" >"$log" 2>&1 || status=$?
+  # The toolkit's system libraries (fontconfig) leak on their own.
+  LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0" \
+    "$build/${target}_fuzz" "$work/$target" "${options[@]}" >"$log" 2>&1 || status=$?
   runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)"
   corpus="$(find "$work/$target" -type f | wc -l)"
   if [[ $status -eq 0 ]]; then
