@@ -1,9 +1,8 @@
 #include "core/number_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace tensorium {
@@ -19,17 +18,23 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// std::to_chars never consults the C library's locale (the toolkit sets
+// LC_NUMERIC from the environment, and printf would then write a comma).
 DecimalDigits ExactDigits(double magnitude)
 {
     static thread_local std::vector<char> buffer(1200);
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.770e", magnitude);
-    const std::string text(buffer.data(), static_cast<size_t>(length));
+    // 770 digits, a point and an exponent of at most four characters fit.
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::scientific, 770)
+                          .ptr;
+    const std::string_view text(buffer.data(), static_cast<size_t>(end - buffer.data()));
     const size_t e = text.find('e');
     DecimalDigits result;
     result.digits.reserve(772);
     for (size_t i = 0; i < e; ++i)
         if (text[i] != '.') result.digits.push_back(text[i]);
-    result.exponent = std::atoi(text.c_str() + e + 1);
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    result.exponent);
     return result;
 }
 
@@ -96,8 +101,10 @@ std::string FormatNumber(double value, int decimals, const NumberSeparators& sep
 
     DecimalDigits d;
     if (value != 0) {
-        d = ExactDigits(std::fabs(value));
-        // Keep the digits down to the last decimal, at most 15 of them.
+        // Round to 15 significant digits first, so that binary noise below
+        // them never decides a decimal tie (-0.0495 held as -0.04949999...
+        // still rounds to -0.050), then down to the last decimal.
+        d = RoundToDigits(ExactDigits(std::fabs(value)), kSignificantDigits);
         d = RoundToDigits(d, std::min(kSignificantDigits, d.exponent + 1 + decimals));
     }
     const bool isZero = AllZero(d.digits);

@@ -60,27 +60,39 @@ Expansion ExactExpansion(double magnitude)
     return e;
 }
 
-// The text FormatNumber should give for a finite value.
+// Cuts the expansion after `cut` digits, rounding half away from zero; a
+// carry out of the leading digit adds an integer digit.
+void RoundAt(Expansion& e, int cut)
+{
+    std::string& digits = e.digits;
+    if (cut >= static_cast<int>(digits.size())) return;
+    const bool roundUp = digits[static_cast<size_t>(cut)] >= '5';
+    digits.resize(static_cast<size_t>(cut));
+    if (!roundUp) return;
+    int i = cut - 1;
+    while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
+    if (i >= 0) {
+        ++digits[static_cast<size_t>(i)];
+    } else {
+        digits.insert(0, "1");
+        ++e.integerCount;
+    }
+}
+
+// The text FormatNumber should give for a finite value: first rounded to 15
+// significant digits (so that a decimal tie is decided on them), then at the
+// last decimal.
 std::string ExpectedText(double value, int decimals, const NumberSeparators& style)
 {
     Expansion e = ExactExpansion(std::fabs(value));
     std::string& digits = e.digits;
     const size_t firstNonzero = digits.find_first_not_of('0');
-    int cut = e.integerCount + decimals;
-    if (firstNonzero != std::string::npos)
-        cut = std::min(cut, static_cast<int>(firstNonzero) + kSignificantDigits);
-    const bool roundUp = digits[static_cast<size_t>(cut)] >= '5';  // halves away from zero
-    digits.resize(static_cast<size_t>(cut));
-    if (roundUp) {
-        int i = cut - 1;
-        while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
-            digits[static_cast<size_t>(i--)] = '0';
-        if (i >= 0) {
-            ++digits[static_cast<size_t>(i)];
-        } else {
-            digits.insert(0, "1");
-            ++e.integerCount;
-        }
+    if (firstNonzero != std::string::npos) {
+        RoundAt(e, static_cast<int>(firstNonzero) + kSignificantDigits);
+        const size_t lead = digits.find_first_not_of('0');
+        RoundAt(e, std::min(e.integerCount + decimals, static_cast<int>(lead) + kSignificantDigits));
+    } else {
+        RoundAt(e, e.integerCount + decimals);
     }
     digits.append(static_cast<size_t>(e.integerCount + decimals) - digits.size(), '0');
 
@@ -154,8 +166,11 @@ void CheckFixed(const std::string& text, double value, int decimals, const Numbe
     const double read =
         tensorium::ParseNumber((minus ? "-" : "") + integerDigits + "." + fraction, ".");
     const double unit = std::pow(10.0, std::max(-decimals, exponent - (kSignificantDigits - 1)));
-    const double tolerance =
-        0.5 * unit * (1 + 1e-9) + std::fabs(value) * DBL_EPSILON + DBL_TRUE_MIN;
+    // Rounding to 15 significant digits first may move the value by half a
+    // unit of the 15th digit before the cut at the last decimal.
+    const double tolerance = 0.5 * unit * (1 + 1e-9) +
+                             0.5 * std::pow(10.0, exponent - (kSignificantDigits - 1)) +
+                             std::fabs(value) * DBL_EPSILON + DBL_TRUE_MIN;
     FUZZ_CHECK(std::fabs(read - value) <= tolerance);
 }
 

@@ -37,6 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{8.793647, 3, "8.794"}, FormatCase{8793.647, 3, "8,793.647"},
         // Exact binary ties round away from zero, not to even.
         FormatCase{0.125, 2, "0.13"}, FormatCase{-0.125, 2, "-0.13"}, FormatCase{2.5, 0, "3"},
+        // A tie is decided on the 15 significant digits: 2.0005 is held as
+        // 2.000499999999999989..., yet rounds as written; 14 nines do not tie.
+        FormatCase{2.0005, 3, "2.001"}, FormatCase{-0.0655 + 0.016, 3, "-0.050"},
+        FormatCase{2.00049999999999, 3, "2.000"}, FormatCase{1.0000000000000049, 6, "1.000000"},
         // Rounding that carries into a new digit or a new group.
         FormatCase{999.9996, 3, "1,000.000"}, FormatCase{0.96, 1, "1.0"},
         FormatCase{0.0006, 3, "0.001"}, FormatCase{0.0004, 3, "0.000"},
