@@ -83,6 +83,45 @@ Pair2 SolveSymmetric2x2(double a, double b, double d)
     return {a - t * b, d + t * b, c, t * c};
 }
 
+// A tensor in which both shears of one axis are zero decouples: that axis is
+// an exact principal axis with its diagonal value, and the other two form an
+// exact 2x2 problem. Solving it so keeps the values that decimal arithmetic
+// puts on a rounding tie (0.0655 - 0.115 = -0.0495) free of the cubic's
+// rounding. Returns false when no axis decouples.
+bool SolveDecoupled(const StressState& s, EigenSystem& out)
+{
+    const double diagonal[3] = {s.sx, s.sy, s.sz};
+    int axis;
+    double shear;  // of the other two axes, in cyclic order after `axis`
+    if (s.txy == 0 && s.tzx == 0) {
+        axis = 0, shear = s.tyz;
+    } else if (s.txy == 0 && s.tyz == 0) {
+        axis = 1, shear = s.tzx;
+    } else if (s.tyz == 0 && s.tzx == 0) {
+        axis = 2, shear = s.txy;
+    } else {
+        return false;
+    }
+    const int i = (axis + 1) % 3, j = (axis + 2) % 3;
+    // An exact power-of-two scaling keeps the 2x2 arithmetic in range.
+    const int e = std::ilogb(std::max({std::fabs(diagonal[i]), std::fabs(diagonal[j]), std::fabs(shear)}));
+    const Pair2 pair = SolveSymmetric2x2(std::ldexp(diagonal[i], -e), std::ldexp(shear, -e),
+                                         std::ldexp(diagonal[j], -e));
+    Vec3 first{0, 0, 0}, second{0, 0, 0};
+    first[i] = pair.c, first[j] = -pair.s;
+    second[i] = pair.s, second[j] = pair.c;
+    std::array<std::pair<double, Vec3>, 3> system{{{diagonal[axis], Unit(axis)},
+                                                   {std::ldexp(pair.first, e), first},
+                                                   {std::ldexp(pair.second, e), second}}};
+    std::stable_sort(system.begin(), system.end(),
+                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    for (int k = 0; k < 3; ++k) {
+        out.values[k] = system[k].first;
+        out.vectors[k] = system[k].second;
+    }
+    return true;
+}
+
 // Solves a tensor whose largest component lies in [1, 2). Shifted by the
 // mean, the trigonometric roots locate the most isolated eigenvalue, whose
 // axis comes from the best-conditioned cross product. The other two are
@@ -176,6 +215,7 @@ Vec3 Oriented(Vec3 v, int k)
 EigenSystem SolveSymmetricEigen(const StressState& stress)
 {
     if (stress.txy == 0 && stress.tyz == 0 && stress.tzx == 0) return SolveDiagonal(stress);
+    if (EigenSystem decoupled; SolveDecoupled(stress, decoupled)) return decoupled;
 
     // Scaling by a power of two is exact and keeps every intermediate value
     // in range, so the result does not depend on the unit of stress.

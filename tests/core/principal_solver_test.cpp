@@ -278,3 +278,56 @@ TEST(PrincipalStresses, NearlyHydrostaticStatesWithTinyShears)
 
 }  // namespace
 }  // namespace tensorium
+
+namespace tensorium {
+namespace {
+
+// A tensor whose axis has both shears zero decouples: that axis is exactly
+// principal with its typed value, and the other pair is solved as the 2x2
+// problem a student solves by hand, so decimal ties round as on paper.
+struct DecoupledCase {
+    StressState stress;
+    const char *s1, *s2, *s3;
+};
+
+TEST(PrincipalStresses, DecoupledTensorsRoundLikeAHandCalculation)
+{
+    for (const DecoupledCase& c : {
+             DecoupledCase{{-0.0025, 0.0665, -0.08353, 0, -0.0719, 0}, "0.095", "-0.003", "-0.112"},
+             DecoupledCase{{0.0655, 0.0655, 0.0655, 0.115, 0, 0}, "0.181", "0.066", "-0.050"},
+             DecoupledCase{{-0.8245, -0.8245, 0.6, -1.12, 0, 0}, "0.600", "0.296", "-1.945"},
+         }) {
+        const PrincipalResult r = ComputePrincipalStresses(c.stress, AzimuthConvention::azClockwiseFromNorth);
+        EXPECT_EQ(FormatNumber(r.s1, 3, kEnglish), c.s1);
+        EXPECT_EQ(FormatNumber(r.s2, 3, kEnglish), c.s2);
+        EXPECT_EQ(FormatNumber(r.s3, 3, kEnglish), c.s3);
+    }
+}
+
+TEST(PrincipalStresses, ADecoupledAxisKeepsItsTypedValueExactly)
+{
+    // x decouples (txy = tzx = 0), y (txy = tyz = 0) and z (tyz = tzx = 0).
+    const struct {
+        StressState stress;
+        int axis;
+        double value;
+    } cases[] = {{{0.1, 7, -3, 0, 2.5, 0}, 0, 0.1},
+                 {{4, 0.3, 9, 0, 0, -1.7}, 1, 0.3},
+                 {{1e300, -2e300, 0.7e300, 3e299, 0, 0}, 2, 0.7e300}};
+    for (const auto& c : cases) {
+        const PrincipalResult r = ComputePrincipalStresses(c.stress, AzimuthConvention::azClockwiseFromNorth);
+        int found = 0;
+        for (int k = 0; k < 3; ++k) {
+            const double value = k == 0 ? r.s1 : k == 1 ? r.s2 : r.s3;
+            if (value != c.value) continue;
+            ++found;
+            EXPECT_EQ(std::fabs(r.axes[k].cosines[c.axis]), 1.0);
+        }
+        EXPECT_EQ(found, 1) << "axis " << c.axis;
+        EXPECT_GE(r.s1, r.s2);
+        EXPECT_GE(r.s2, r.s3);
+    }
+}
+
+}  // namespace
+}  // namespace tensorium
