@@ -209,7 +209,7 @@ void TFrmTensorium::TransformToUserSystem()
 
 void TFrmTensorium::ComputeJointStresses()
 {
-    jointResult_ = tensorium::ComputeJointStresses(jointPlane_, principal_);
+    jointResult_ = tensorium::ComputeJointStresses(jointPlane_, stress_);
 }
 
 void TFrmTensorium::ShowNumber(TEdit* field, double value, int decimals) const

@@ -15,25 +15,25 @@ Vec3 JointNormal(const JointPlane& plane)
     return {sa * sd, ca * sd, cd};
 }
 
-JointResult ComputeJointStresses(const JointPlane& plane, const PrincipalResult& principal)
+JointResult ComputeJointStresses(const JointPlane& plane, const StressState& stress)
 {
     const Vec3 n = JointNormal(plane);
-    double c[3];
-    for (int k = 0; k < 3; ++k) c[k] = Dot(principal.axes[k].downCosines, n);
-    const double c1 = c[0] * c[0], c2 = c[1] * c[1], c3 = c[2] * c[2];
-
-    // Work on stresses scaled by a power of two so the squares cannot overflow.
-    const double largest = std::max({std::fabs(principal.s1), std::fabs(principal.s2),
-                                     std::fabs(principal.s3)});
+    // Work on the tensor scaled by a power of two (exact) so that no product
+    // can overflow; the traction t = T n and sigma = n.t come straight from
+    // the typed components, so a plane on which they cancel exactly (a zero
+    // normal stress) gets exactly 0.
+    const double largest = LargestMagnitude(stress);
     const int exponent = largest > 0 ? std::ilogb(largest) : 0;
-    const double s1 = std::ldexp(principal.s1, -exponent), s2 = std::ldexp(principal.s2, -exponent),
-                 s3 = std::ldexp(principal.s3, -exponent);
+    Mat3 t = ToMatrix(stress);
+    for (Vec3& row : t)
+        for (double& x : row) x = std::ldexp(x, -exponent);
+    const Vec3 traction{Dot(t[0], n), Dot(t[1], n), Dot(t[2], n)};
+    const double sigma = Dot(n, traction);
+    const Vec3 shear{traction[0] - sigma * n[0], traction[1] - sigma * n[1], traction[2] - sigma * n[2]};
 
     JointResult result;
-    result.sigma = std::ldexp(s1 * c1 + s2 * c2 + s3 * c3, exponent);
-    const double d12 = s2 - s1, d23 = s3 - s2, d31 = s3 - s1;
-    result.tau = std::ldexp(std::sqrt(d12 * d12 * c1 * c2 + d23 * d23 * c2 * c3 + d31 * d31 * c3 * c1),
-                            exponent);
+    result.sigma = std::ldexp(sigma, exponent);
+    result.tau = std::ldexp(Norm(shear), exponent);
     result.tlim = std::tan(kPi * plane.phi / 180) * result.sigma + plane.c;
     if (result.sigma < 0) result.tlim = 0;
     RequireFinite(result.sigma);

@@ -4,7 +4,8 @@
 
 #include <optional>
 
-#include "core/principal_solver.h"
+#include "core/angles.h"
+#include "core/stress_state.h"
 
 namespace tensorium {
 
@@ -24,9 +25,10 @@ struct JointResult {
 // Upward unit normal of the plane: (sin az sin dip, cos az sin dip, cos dip).
 Vec3 JointNormal(const JointPlane& plane);
 
-// sigma and tau from the principal stresses and axes, tlim = tan(phi) sigma + c
-// (0 when sigma < 0). Throws TensorError on a result beyond the double range.
-JointResult ComputeJointStresses(const JointPlane& plane, const PrincipalResult& principal);
+// sigma = n.(T n) and tau = |T n - sigma n| from the global tensor, with n the
+// plane's normal; tlim = tan(phi) sigma + c (0 when sigma < 0). Throws
+// TensorError on a result beyond the double range.
+JointResult ComputeJointStresses(const JointPlane& plane, const StressState& stress);
 
 // tlim / tau, or nothing when the quotient has no finite value (tau = 0).
 std::optional<double> SafetyFactor(const JointResult& result);

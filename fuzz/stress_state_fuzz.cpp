@@ -260,13 +260,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK_WHY(!inRange && IsFaultMessage(error.what()), error.what());
     }
 
-    if (principal) {
-        const JointPlane plane{tensorium::DegToRad(16), tensorium::DegToRad(33), 14, 1};
-        try {
-            CheckJoint(t, plane, tensorium::ComputeJointStresses(plane, *principal));
-        } catch (const TensorError& error) {
-            FUZZ_CHECK_WHY(!inRange && IsFaultMessage(error.what()), error.what());
-        }
+    const JointPlane plane{tensorium::DegToRad(16), tensorium::DegToRad(33), 14, 1};
+    try {
+        CheckJoint(t, plane, tensorium::ComputeJointStresses(plane, s));
+    } catch (const TensorError& error) {
+        FUZZ_CHECK_WHY(!inRange && IsFaultMessage(error.what()), error.what());
     }
     return 0;
 }

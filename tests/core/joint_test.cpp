@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+
 #include "core/number_format.h"
 #include "core/tensor_error.h"
 
@@ -18,7 +20,7 @@ JointPlane Plane(double azimuth, double dip, double phi, double c)
 
 JointResult On(const StressState& stress, const JointPlane& plane)
 {
-    return ComputeJointStresses(plane, ComputePrincipalStresses(stress, AzimuthConvention::azClockwiseFromNorth));
+    return ComputeJointStresses(plane, stress);
 }
 
 const JointPlane kDefaultJoint = Plane(16, 33, 14, 1);
@@ -37,7 +39,7 @@ TEST(Joint, DefaultStateOnTheDefaultJoint)
     EXPECT_EQ(F(*SafetyFactor(r)), "0.604");
 }
 
-TEST(Joint, TensionCarriesNoShear)
+TEST(Joint, TensionLeavesNoShearStrength)
 {
     const JointResult r = On({-3.4, -1, -8, -1, 1, -2}, kDefaultJoint);
     EXPECT_EQ(F(r.sigma), "-5.760");
@@ -55,11 +57,21 @@ TEST(Joint, HorizontalJointUnderAVerticalPrincipalAxisHasNoShear)
     EXPECT_FALSE(SafetyFactor(r));
 }
 
+// A plane on which the typed components cancel exactly has exactly zero
+// normal stress, so the limit is the cohesion and not 0 (as a residue of
+// -1e-15 would make it).
 TEST(Joint, ZeroNormalStressLeavesTheCohesion)
 {
-    const JointResult r = On({0, 0, 0, 1, 0, 0}, Plane(0, 90, 30, 0.25));  // vertical plane facing North
-    EXPECT_NEAR(r.sigma, 0, 1e-15);
-    EXPECT_NEAR(r.tlim, 0.25, 1e-15);
+    const JointResult north = On({0, 0, 0, 1, 0, 0}, Plane(0, 90, 30, 0.25));  // vertical, facing North
+    EXPECT_EQ(north.sigma, 0);
+    EXPECT_EQ(north.tlim, 0.25);
+
+    const JointResult r = On({0, 0, -75, 0, -1, -14}, Plane(-82.51, 90, 51.4, 213));
+    EXPECT_EQ(r.sigma, 0);
+    EXPECT_EQ(F(r.tau), "13.750");
+    EXPECT_EQ(F(r.tlim), "213.000");
+    ASSERT_TRUE(SafetyFactor(r));
+    EXPECT_EQ(F(*SafetyFactor(r)), "15.491");
 }
 
 // Under equal principal stresses the axes of the pair are arbitrary; the
@@ -75,8 +87,9 @@ TEST(Joint, EqualPrincipalStressesGiveTheTractionOnThePlane)
         const double tau = Norm({traction[0] - sigma * n[0], traction[1] - sigma * n[1],
                                  traction[2] - sigma * n[2]});
         const JointResult r = On(s, kDefaultJoint);
-        EXPECT_NEAR(r.sigma, sigma, 1e-14);
-        EXPECT_NEAR(r.tau, tau, 1e-7);  // the root of a tiny square loses half the digits
+        // The same formula in another order: a few roundings of 8 apart.
+        EXPECT_NEAR(r.sigma, sigma, 8 * 8 * DBL_EPSILON);
+        EXPECT_NEAR(r.tau, tau, 8 * 8 * DBL_EPSILON);
     }
 }
 
@@ -90,8 +103,7 @@ TEST(Joint, SafetyFactorAgainstOne)
 
 TEST(Joint, ResultsBeyondTheDoubleRangeAreReported)
 {
-    PrincipalResult p = ComputePrincipalStresses({1e308, 0, 0, 0, 0, 0}, AzimuthConvention::azClockwiseFromNorth);
-    EXPECT_THROW(ComputeJointStresses(Plane(90, 90, 89.99999, 0), p), TensorError);
+    EXPECT_THROW(ComputeJointStresses(Plane(90, 90, 89.99999, 0), {1e308, 0, 0, 0, 0, 0}), TensorError);
 }
 
 }  // namespace

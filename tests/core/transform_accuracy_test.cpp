@@ -97,7 +97,11 @@ const char* const kCheckNames[kChecks] = {
     "R - independent R (abs)", "orthonormality / det", "axis direction from azimuth and dip",
     "user stress / max|T|", "round trip / max|T|", "joint sigma / max|T|", "joint tau / max|T|",
     "tlim relative"};
-const double kTolerance[kChecks] = {1e-15, 1e-12, 1e-9, 1e-12, 1e-12, 1e-12, 1e-12, 1e-12};
+// In units of the machine epsilon, about twice the worst measured error (in
+// eps: 4.1, 2.5, 4.4, 2.5, 5.0, 6.0, 4.9, 0).
+const double kTolerance[kChecks] = {8 * DBL_EPSILON,  4 * DBL_EPSILON,  8 * DBL_EPSILON,
+                                    8 * DBL_EPSILON,  10 * DBL_EPSILON, 12 * DBL_EPSILON,
+                                    10 * DBL_EPSILON, 2 * DBL_EPSILON};
 using Worst = std::array<double, kChecks>;
 
 // Checks one case; returns the number of failed checks and reports the first
@@ -141,7 +145,7 @@ int CheckCase(const Case& k, Worst& worst, int& reported)
     measure(kUser, ComponentError(user, r * unitT * r.transpose(), m));
     measure(kRoundTrip, ComponentError(TransformToGlobalSystem(user, axes.rotation), unitT, m));
 
-    const JointResult j = ComputeJointStresses(k.joint, ComputePrincipalStresses(s, k.convention));
+    const JointResult j = ComputeJointStresses(k.joint, s);
     const double az = k.joint.azimuth, dip = k.joint.dip;
     const Eigen::Vector3d n(std::sin(az) * std::sin(dip), std::cos(az) * std::sin(dip), std::cos(dip));
     const Eigen::Vector3d tn = unitT * n;
