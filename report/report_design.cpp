@@ -1,6 +1,6 @@
 #include "report/report_design.h"
 
-#include <cassert>
+#include <stdexcept>
 
 namespace tensorium {
 
@@ -19,7 +19,10 @@ const ReportElement* ReportDesign::Find(const QString& name) const
 void ReportDesign::SetText(const QString& name, const QString& text)
 {
     ReportElement* element = Find(name);
-    assert(element && element->kind == ReportElement::Kind::Text);
+    // Checked in every build: a fill that names a missing element would
+    // otherwise print a report with a stale or empty field.
+    if (!element || element->kind != ReportElement::Kind::Text)
+        throw std::logic_error("The report has no text element " + name.toStdString());
     element->text = text;
 }
 

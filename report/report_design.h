@@ -34,7 +34,8 @@ struct ReportDesign {
 
     ReportElement* Find(const QString& name);
     const ReportElement* Find(const QString& name) const;
-    // Sets the text of a text element; an unknown name is a programming error.
+    // Sets the text of a text element. An unknown name is a programming error,
+    // reported in every build by std::logic_error.
     void SetText(const QString& name, const QString& text);
 };
 
