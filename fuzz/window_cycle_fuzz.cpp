@@ -33,9 +33,11 @@ using tensorium::TChart;
 using tensorium::TChartSeries;
 using tensorium::TFrmTensorium;
 
-constexpr const char* kGlobalFields[6] = {"input_sx", "input_sy", "input_sz", "input_txy", "input_tyz", "input_tzx"};
-constexpr const char* kOtherFields[7] = {"edtbeta",          "edtpsi",          "edttheta",     "input_joint_beta",
-                                         "input_joint_psi", "input_joint_phi", "input_joint_c"};
+constexpr const char* kGlobalFields[6] = {"input_sx",  "input_sy",  "input_sz",
+                                          "input_txy", "input_tyz", "input_tzx"};
+constexpr const char* kOtherFields[7] = {"edtbeta",          "edtpsi",          "edttheta",
+                                         "input_joint_beta", "input_joint_psi", "input_joint_phi",
+                                         "input_joint_c"};
 
 QApplication& Application()
 {
@@ -53,7 +55,8 @@ struct Session {
     Session()
     {
         window->setFailureReporter([this](const QString& message) { failures << message; });
-        for (int i = 0; i < 7; ++i) otherStartTexts[i] = window->findChild<QLineEdit*>(kOtherFields[i])->text();
+        for (int i = 0; i < 7; ++i)
+            otherStartTexts[i] = window->findChild<QLineEdit*>(kOtherFields[i])->text();
     }
 
     std::unique_ptr<TFrmTensorium> window = std::make_unique<TFrmTensorium>();

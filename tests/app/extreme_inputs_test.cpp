@@ -46,7 +46,8 @@ protected:
                 for (const ChartPoint& p : series->Points()) {
                     ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y))
                         << series->objectName().toStdString() << " " << p.x << ", " << p.y;
-                    EXPECT_TRUE(plot.adjusted(-0.01, -0.01, 0.01, 0.01).contains(chart->ToTarget(target, p.x, p.y)))
+                    const QPointF at = chart->ToTarget(target, p.x, p.y);
+                    EXPECT_TRUE(plot.adjusted(-0.01, -0.01, 0.01, 0.01).contains(at))
                         << series->objectName().toStdString() << " " << p.x << ", " << p.y;
                 }
             }
