@@ -37,8 +37,7 @@ targets=("$@")
 # check boxes, and seven doubles of the user axes and the joint.
 declare -A max_len=([parse_number]=4096 [format_number]=10 [stress_state]=49 [window_cycle]=105)
 
-cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTENSORIUM_FUZZ=ON
+cmake -S fuzz -B "$build" --preset fuzz
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/%/_fuzz}"
 
 work="$(mktemp -d)"

@@ -3,7 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
-  -DTENSORIUM_BUILD_TESTS=OFF -DTENSORIUM_BUILD_BENCHMARKS=OFF
-cmake --build build-release -j"$(nproc)"
+cmake --preset release
+cmake --build --preset release -j"$(nproc)"
 exec ./build-release/app/tensorium

@@ -9,12 +9,12 @@ jobs=$(nproc)
 
 bash scripts/setup.sh --tests
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$jobs"
+# The builds are the presets of CMakePresets.json (warnings are errors).
+cmake --preset default
+cmake --build --preset default -j"$jobs"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENSORIUM_BUILD_BENCHMARKS=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake --build build-sanitize -j"$jobs"
+cmake --preset sanitize
+cmake --build --preset sanitize -j"$jobs"
 
 bash scripts/fuzz.sh
 
