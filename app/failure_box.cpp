@@ -14,8 +14,8 @@ QString FailureText(const QString& message)
 
 void ShowFailureBox(QWidget* parent, const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, identity::kApplicationTitle, FailureText(message),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, identity::kApplicationTitle, FailureText(message), QMessageBox::Ok,
+                    parent);
     box.setObjectName("FailureBox");
     box.exec();
 }

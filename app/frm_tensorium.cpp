@@ -44,9 +44,8 @@ TFrmTensorium::TFrmTensorium(QWidget* parent)
     WireEvents();
 
     // A fixed single frame: system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(618, 401 + menuBar()->sizeHint().height());
     move(324, 210);
 }
@@ -55,27 +54,22 @@ TFrmTensorium::~TFrmTensorium() = default;
 
 void TFrmTensorium::WireEvents()
 {
-    auto guard = [this](void (TFrmTensorium::*handler)()) {
-        return [this, handler] { Guarded(handler); };
-    };
-    for (TEdit* field : {input_sx, input_sy, input_sz, input_txy, input_tyz, input_tzx,
-                         input_joint_beta, input_joint_psi, input_joint_phi, input_joint_c})
+    auto guard = [this](void (TFrmTensorium::*handler)()) { return [this, handler] { Guarded(handler); }; };
+    for (TEdit* field : {input_sx, input_sy, input_sz, input_txy, input_tyz, input_tzx, input_joint_beta,
+                         input_joint_psi, input_joint_phi, input_joint_c})
         connect(field, &TEdit::exited, this, guard(&TFrmTensorium::btnCalculateClick));
     connect(PageControl, &QTabWidget::currentChanged, this, [this] {
         if (!pageChangeFromCode_) Guarded(&TFrmTensorium::btnCalculateClick);
     });
     connect(btnCalculate, &QPushButton::clicked, this, guard(&TFrmTensorium::btnCalculateClick));
-    connect(btnCalculateJoint, &QPushButton::clicked, this,
-            guard(&TFrmTensorium::btnCalculateJointClick));
+    connect(btnCalculateJoint, &QPushButton::clicked, this, guard(&TFrmTensorium::btnCalculateJointClick));
     connect(btnUpdateUser, &QPushButton::clicked, this, guard(&TFrmTensorium::btnUpdateUserClick));
-    connect(btnUpdateGlobal, &QPushButton::clicked, this,
-            guard(&TFrmTensorium::btnUpdateGlobalClick));
+    connect(btnUpdateGlobal, &QPushButton::clicked, this, guard(&TFrmTensorium::btnUpdateGlobalClick));
     for (QCheckBox* check : {chkShowPrincipal, chkUser, chkJoint})
         connect(check, &QCheckBox::clicked, this, guard(&TFrmTensorium::chkShowPrincipalClick));
     connect(mnuAngleLeft, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleLeftClick));
     connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
-    connect(Reportprintpreview1, &QAction::triggered, this,
-            guard(&TFrmTensorium::Reportprintpreview1Click));
+    connect(Reportprintpreview1, &QAction::triggered, this, guard(&TFrmTensorium::Reportprintpreview1Click));
     connect(Printreport1, &QAction::triggered, this, guard(&TFrmTensorium::Printreport1Click));
     const std::pair<QAction*, void (TFrmTensorium::*)()> commands[] = {
         {mnuPrintForm, &TFrmTensorium::mnuPrintFormClick},
@@ -131,7 +125,6 @@ void TFrmTensorium::mnuAngleRightClick()
     mnuAngleRight->setChecked(true);
     RecalculateAll();
 }
-
 
 void TFrmTensorium::mnuExitClick() { close(); }
 
@@ -264,7 +257,6 @@ void TFrmTensorium::ShowJointResults()
     ShowNumber(input_SF, *sf, 3);
     input_SF->setTextColour(*sf > 1 ? QColor(0, 128, 0) : QColor(255, 0, 0));
 }
-
 
 // "Update global from user" ---------------------------------------------------
 

@@ -146,9 +146,8 @@ private:
 
     // Controls the cycle reads and writes.
     QTabWidget* PageControl = nullptr;
-    QWidget *tbcGlobal = nullptr, *tbcPrincipal = nullptr, *tbcUser = nullptr,
-            *tbcStereographic = nullptr, *TabSheet1 = nullptr, *tbcJointSlip = nullptr,
-            *tbcAbout = nullptr;
+    QWidget *tbcGlobal = nullptr, *tbcPrincipal = nullptr, *tbcUser = nullptr, *tbcStereographic = nullptr,
+            *TabSheet1 = nullptr, *tbcJointSlip = nullptr, *tbcAbout = nullptr;
     TEdit *input_sx = nullptr, *input_sy = nullptr, *input_sz = nullptr, *input_txy = nullptr,
           *input_tyz = nullptr, *input_tzx = nullptr;
     TEdit *edtUserComment1 = nullptr, *edtUserComment2 = nullptr;
@@ -159,8 +158,8 @@ private:
     TEdit *edtL1 = nullptr, *edtM1 = nullptr, *edtN1 = nullptr;
     TEdit *edtL2 = nullptr, *edtM2 = nullptr, *edtN2 = nullptr;
     TEdit *edtL3 = nullptr, *edtM3 = nullptr, *edtN3 = nullptr;
-    TEdit *edtsxt = nullptr, *edtsyt = nullptr, *edtszt = nullptr, *edttxyt = nullptr,
-          *edttyzt = nullptr, *edttzxt = nullptr;
+    TEdit *edtsxt = nullptr, *edtsyt = nullptr, *edtszt = nullptr, *edttxyt = nullptr, *edttyzt = nullptr,
+          *edttzxt = nullptr;
     TEdit *edtbeta = nullptr, *edtpsi = nullptr, *edttheta = nullptr;
     QPushButton *btnUpdateUser = nullptr, *btnUpdateGlobal = nullptr;
     TChart *Chart1 = nullptr, *Chart2 = nullptr;

@@ -112,9 +112,9 @@ void SetTextColour(QWidget* widget, const QColor& colour)
 }
 
 // Six stress boxes in the order sx, sy, sz, txy, tyz, tzx, with their labels.
-std::array<TEdit*, 6> AddStressBoxes(QGroupBox* group, const QStringList& names,
-                                     const QStringList& captions, const QStringList& defaults,
-                                     int labelX, const NumberSeparators& separators)
+std::array<TEdit*, 6> AddStressBoxes(QGroupBox* group, const QStringList& names, const QStringList& captions,
+                                     const QStringList& defaults, int labelX,
+                                     const NumberSeparators& separators)
 {
     const int tops[6] = {16, 42, 68, 100, 126, 152};
     std::array<TEdit*, 6> boxes{};
@@ -144,8 +144,8 @@ QWidget* TFrmTensorium::BuildGlobalPage()
     AddPicture(page, "Image1", ":/images/image1_global_element.svg", {408, 8, 200, 180});
     btnCalculate = AddButton(page, "btnCalculate", "Calculate", {24, 336, 75, 25});
 
-    QLabel* note = AddLabel(page, "Label59",
-                            "Enter your own comments. Comments are being printed in report.", 328, 280);
+    QLabel* note =
+        AddLabel(page, "Label59", "Enter your own comments. Comments are being printed in report.", 328, 280);
     note->setWordWrap(true);
     note->setGeometry(328, 280, 227, 26);
     AddLabel(page, "Label57", "User comment 1:", 240, 312);
@@ -192,14 +192,14 @@ QWidget* TFrmTensorium::BuildPrincipalPage()
         const char* letters[3] = {"L", "M", "N"};
         const int tops[3] = {176, 208, c == 2 ? 236 : 240};
         for (int r = 0; r < 3; ++r)
-            *cosines[c][r] = AddEdit(group, QString("edt%1%2").arg(letters[r]).arg(column.index),
-                                     {8, tops[r], 57, 21});
+            *cosines[c][r] =
+                AddEdit(group, QString("edt%1%2").arg(letters[r]).arg(column.index), {8, tops[r], 57, 21});
         for (TEdit* field : group->findChildren<TEdit*>()) field->setReadOnly(field != edtL1);
         const int labelX[3] = {8, 112, 216};
         const int labelY[3] = {184, 216, 248};
         for (int r = 0; r < 3; ++r)
-            AddLabel(page, QString("lbl%1%2").arg(letters[r]).arg(column.index),
-                     QString(letters[r]) + " ", labelX[c], labelY[r]);
+            AddLabel(page, QString("lbl%1%2").arg(letters[r]).arg(column.index), QString(letters[r]) + " ",
+                     labelX[c], labelY[r]);
     }
     AddPicture(page, "Image2", ":/images/image2_principal_element.svg", {424, 8, 180, 180});
     AddHelp(page, "RichEdit2", {331, 192, 273, 97}, help::PrincipalPage());
@@ -213,8 +213,7 @@ QWidget* TFrmTensorium::BuildUserPage()
     stresses->setProperty("hint", "Input normal and shear stress in global system x,y,z");
     const auto boxes = AddStressBoxes(
         stresses, {"edtsxt", "edtsyt", "edtszt", "edttxyt", "edttyzt", "edttzxt"},
-        {"sx'", "sy'", "sz'", "txy'", "tyz'", "tzx'"}, {"3.4", "1", "8", "1", "-1", "2"}, 6,
-        separators_);
+        {"sx'", "sy'", "sz'", "txy'", "tyz'", "tzx'"}, {"3.4", "1", "8", "1", "-1", "2"}, 6, separators_);
     edtsxt = boxes[0], edtsyt = boxes[1], edtszt = boxes[2];
     edttxyt = boxes[3], edttyzt = boxes[4], edttzxt = boxes[5];
 
@@ -267,8 +266,8 @@ QWidget* TFrmTensorium::BuildJointPage()
     AddLabel(joint, "lbljoint_phi", "phi (o):", 24, 96);
     AddLabel(joint, "lbljoint_c", "c:", 24, 120);
     input_joint_beta = AddEdit(joint, "input_joint_beta", {64, 32, 73, 21}, "16");
-    input_joint_beta->setProperty("hint", 
-        "Alpha angle, the azimuth of the maximum dip direction, measured clockwise from the North");
+    input_joint_beta->setProperty(
+        "hint", "Alpha angle, the azimuth of the maximum dip direction, measured clockwise from the North");
     input_joint_psi = AddEdit(joint, "input_joint_psi", {64, 56, 73, 21}, "33");
     input_joint_phi = AddEdit(joint, "input_joint_phi", {64, 96, 73, 21}, "14");
     input_joint_c = AddEdit(joint, "input_joint_c", {64, 120, 73, 21}, "1");
@@ -277,7 +276,8 @@ QWidget* TFrmTensorium::BuildJointPage()
     auto* results = new QWidget(page);
     results->setObjectName("Panel2");
     results->setGeometry(152, 8, 145, 148);
-    results->setProperty("hint", 
+    results->setProperty(
+        "hint",
         "Joint stresses - Maximum allowed shear stress on joint - Geotechnical sign consideration "
         "(compression>0)");
     QPalette p = results->palette();
@@ -316,8 +316,8 @@ QWidget* TFrmTensorium::BuildAboutPage()
     Label33 = new TLinkLabel(identity::kSchool, page);
     Label33->setObjectName("Label33");
     Label33->move(424, 184);
-    for (QLabel* label : {static_cast<QLabel*>(Label28), static_cast<QLabel*>(Label32),
-                          static_cast<QLabel*>(Label33)})
+    for (QLabel* label :
+         {static_cast<QLabel*>(Label28), static_cast<QLabel*>(Label32), static_cast<QLabel*>(Label33)})
         label->adjustSize();
 
     // Holder of the report design; never shown in the window.

@@ -43,14 +43,10 @@ inline QStringList UserPage()
 
 inline QStringList StereographicPage()
 {
-    return {"This is a stereographic projection of the lower ",
-            "hemisphere.",
-            "Principal stress axes, as well user defined axes ",
-            "are represented by",
-            "the sections (cross) of direction lines with the ",
-            "lower ",
-            "hemisphere. Planes normal to the above ",
-            "directions are also represented."};
+    return {"This is a stereographic projection of the lower ",  "hemisphere.",
+            "Principal stress axes, as well user defined axes ", "are represented by",
+            "the sections (cross) of direction lines with the ", "lower ",
+            "hemisphere. Planes normal to the above ",           "directions are also represented."};
 }
 
 inline QStringList MohrPage()
@@ -61,15 +57,16 @@ inline QStringList MohrPage()
 
 inline QStringList JointPage()
 {
-    return {"Calculate shear and normal stress on plane defined by az and psi. az is the azimuth "
-            "(right angle from Y axis) of the dip angle.",
-            "",
-            "You may enter phi and c parameters of the Mohr-Coulomb failure criterion. The limiting "
-            "shear stress (tlim) is then calculated with ",
-            "the corresponding safety factor (SF = tlim/t).",
-            "",
-            "Note that sign of stress for strength calculation is of geotechnical mean (compression is "
-            "positive)."};
+    return {
+        "Calculate shear and normal stress on plane defined by az and psi. az is the azimuth "
+        "(right angle from Y axis) of the dip angle.",
+        "",
+        "You may enter phi and c parameters of the Mohr-Coulomb failure criterion. The limiting "
+        "shear stress (tlim) is then calculated with ",
+        "the corresponding safety factor (SF = tlim/t).",
+        "",
+        "Note that sign of stress for strength calculation is of geotechnical mean (compression is "
+        "positive)."};
 }
 
 inline QStringList AboutPage()

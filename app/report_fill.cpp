@@ -35,7 +35,9 @@ void TFrmTensorium::FillReport()
 {
     ReportDesign& d = Report->Design();
     // The stresses are printed as numbers, re-formatted from the values.
-    auto number = [this](double value) { return QString::fromStdString(FormatNumber(value, 3, separators_)); };
+    auto number = [this](double value) {
+        return QString::fromStdString(FormatNumber(value, 3, separators_));
+    };
     const struct {
         const char* global;
         const char* user;
@@ -57,23 +59,37 @@ void TFrmTensorium::FillReport()
         const char* element;
         const char* prefix;
         const TEdit* field;
-    } copies[] = {{"QRLabel9", "s1=", input_s1},         {"QRLabel11", "s2=", input_s2},
-                  {"QRLabel12", "s3=", input_s3},        {"QRLabel13", "az=", input_s1_beta},
-                  {"QRLabel14", "az=", input_s2_beta},   {"QRLabel15", "az=", input_s3_beta},
-                  {"QRLabel16", "dip=", input_s1_psi},   {"QRLabel17", "dip=", input_s2_psi},
-                  {"QRLabel18", "dip=", input_s3_psi},   {"QRLabel19", "L1=", edtL1},
-                  {"QRLabel20", "L2=", edtL2},           {"QRLabel21", "L3=", edtL3},
-                  {"QRLabel22", "M1=", edtM1},           {"QRLabel23", "M2=", edtM2},
-                  {"QRLabel24", "M3=", edtM3},           {"QRLabel25", "N1=", edtN1},
-                  {"QRLabel26", "N2=", edtN2},           {"QRLabel27", "N3=", edtN3},
-                  {"QRLabel29", "Beta=", edtbeta},       {"QRLabel30", "Psi=", edtpsi},
-                  {"QRLabel31", "Theta=", edttheta},     {"QRLabel39", "Joint az=", input_joint_beta},
+    } copies[] = {{"QRLabel9", "s1=", input_s1},
+                  {"QRLabel11", "s2=", input_s2},
+                  {"QRLabel12", "s3=", input_s3},
+                  {"QRLabel13", "az=", input_s1_beta},
+                  {"QRLabel14", "az=", input_s2_beta},
+                  {"QRLabel15", "az=", input_s3_beta},
+                  {"QRLabel16", "dip=", input_s1_psi},
+                  {"QRLabel17", "dip=", input_s2_psi},
+                  {"QRLabel18", "dip=", input_s3_psi},
+                  {"QRLabel19", "L1=", edtL1},
+                  {"QRLabel20", "L2=", edtL2},
+                  {"QRLabel21", "L3=", edtL3},
+                  {"QRLabel22", "M1=", edtM1},
+                  {"QRLabel23", "M2=", edtM2},
+                  {"QRLabel24", "M3=", edtM3},
+                  {"QRLabel25", "N1=", edtN1},
+                  {"QRLabel26", "N2=", edtN2},
+                  {"QRLabel27", "N3=", edtN3},
+                  {"QRLabel29", "Beta=", edtbeta},
+                  {"QRLabel30", "Psi=", edtpsi},
+                  {"QRLabel31", "Theta=", edttheta},
+                  {"QRLabel39", "Joint az=", input_joint_beta},
                   {"QRLabel40", "Joint dip=", input_joint_psi},
                   {"QRLabel41", "Joint phi(o)=", input_joint_phi},
                   {"QRLabel42", "Joint c=", input_joint_c},
-                  {"QRLabel43", "sigma=", input_sigma},  {"QRLabel44", "tau=", input_tau},
-                  {"QRLabel45", "taulim=", input_taulim}, {"QRLabel46", "SF=", input_SF},
-                  {"QRLabel48", "", edtUserComment1},    {"QRLabel49", "", edtUserComment2}};
+                  {"QRLabel43", "sigma=", input_sigma},
+                  {"QRLabel44", "tau=", input_tau},
+                  {"QRLabel45", "taulim=", input_taulim},
+                  {"QRLabel46", "SF=", input_SF},
+                  {"QRLabel48", "", edtUserComment1},
+                  {"QRLabel49", "", edtUserComment2}};
     for (const auto& c : copies) d.SetText(c.element, c.prefix + c.field->text());
 }
 

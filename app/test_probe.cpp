@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -44,15 +44,18 @@ void TestProbe::Snapshot() const
         for (const QTabWidget* tabs : top->findChildren<QTabWidget*>()) {
             s << "page\t" << tabs->currentWidget()->objectName() << '\n';
             for (int i = 0; i < tabs->count(); ++i)
-                s << "tab\t" << tabs->tabText(i) << '\t' << Place(tabs->tabBar(), tabs->tabBar()->tabRect(i)) << '\n';
+                s << "tab\t" << tabs->tabText(i) << '\t' << Place(tabs->tabBar(), tabs->tabBar()->tabRect(i))
+                  << '\n';
         }
         for (const QLineEdit* edit : top->findChildren<QLineEdit*>()) {
             if (edit->objectName().isEmpty() || edit->objectName().startsWith("qt_")) continue;
-            s << "edit\t" << edit->objectName() << '\t' << edit->text() << '\t' << Place(edit, edit->rect()) << '\n';
+            s << "edit\t" << edit->objectName() << '\t' << edit->text() << '\t' << Place(edit, edit->rect())
+              << '\n';
         }
         for (const QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
             if (b->objectName().isEmpty() || !b->isVisible()) continue;
-            s << "button\t" << b->objectName() << '\t' << b->isChecked() << '\t' << Place(b, b->rect()) << '\n';
+            s << "button\t" << b->objectName() << '\t' << b->isChecked() << '\t' << Place(b, b->rect())
+              << '\n';
         }
         if (const auto* window = qobject_cast<const QMainWindow*>(top)) {
             const QMenuBar* bar = window->menuBar();

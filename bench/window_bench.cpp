@@ -1,9 +1,9 @@
 // One whole recalculation cycle on a shown window (offscreen screen).
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 
 #include "app/frm_tensorium.h"
 #include "chart/tchart.h"

@@ -91,10 +91,12 @@ void PaintAxisTexts(QPainter& painter, const ChartFrame& frame, const TChartAxis
         const std::vector<QString> labels = AxisLabels(frame.y);
         const double width = frame.leftLabelBand - kTextGap;
         for (std::size_t i = 0; i < ticks.size(); ++i) {
-            const QRectF box(plot.left() - kTextGap - width, frame.YAt(ticks[i]) - height / 2.0, width, height);
+            const QRectF box(plot.left() - kTextGap - width, frame.YAt(ticks[i]) - height / 2.0, width,
+                             height);
             const double textWidth = labelMetrics.horizontalAdvance(labels[i]);
             // Right-aligned: the box shrinks to the text so neighbours test fairly.
-            PaintLabel(painter, QRectF(box.right() - textWidth, box.top(), textWidth, height), labels[i], used);
+            PaintLabel(painter, QRectF(box.right() - textWidth, box.top(), textWidth, height), labels[i],
+                       used);
         }
     }
     if (bottom.LabelsVisible()) {
@@ -110,7 +112,8 @@ void PaintAxisTexts(QPainter& painter, const ChartFrame& frame, const TChartAxis
     painter.setFont(AxisTitleFont());
     const double titleHeight = QFontMetricsF(AxisTitleFont()).height();
     if (!bottom.Title().isEmpty()) {
-        const QRectF box(plot.left(), plot.bottom() + frame.bottomLabelBand + kTextGap, plot.width(), titleHeight);
+        const QRectF box(plot.left(), plot.bottom() + frame.bottomLabelBand + kTextGap, plot.width(),
+                         titleHeight);
         painter.drawText(box, Qt::AlignCenter, bottom.Title());
     }
     if (!left.Title().isEmpty()) {

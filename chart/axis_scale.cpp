@@ -40,10 +40,7 @@ double NextNiceStep(double step) { return NiceStepAtLeast(step * (1.0 + 1e-6)); 
 // the double range is measured too.
 double TenthOfWidth(double low, double high) { return high / kMostSteps - low / kMostSteps; }
 
-double Snap(double value, double step)
-{
-    return std::fabs(value) < step * kSlack ? 0.0 : value;
-}
+double Snap(double value, double step) { return std::fabs(value) < step * kSlack ? 0.0 : value; }
 
 // The multiples of `step` in [lowEnd, highEnd], leaving out every
 // `skipEvery`-th; none when the step is unusable or the count beyond reason.

@@ -8,8 +8,8 @@ namespace tensorium {
 struct AxisScale {
     double minimum = -1.0;
     double maximum = 1.0;
-    double majorStep = 0.5;     // 1, 2 or 5 times a power of ten
-    int minorPerMajor = 4;      // minor ticks between two majors
+    double majorStep = 0.5;  // 1, 2 or 5 times a power of ten
+    int minorPerMajor = 4;   // minor ticks between two majors
 
     double Span() const { return maximum - minimum; }
 };

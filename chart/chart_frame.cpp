@@ -18,7 +18,8 @@ double WidestLabel(const AxisScale& scale)
 {
     const QFontMetricsF metrics(AxisLabelFont());
     double widest = 0.0;
-    for (const QString& label : AxisLabels(scale)) widest = std::max(widest, metrics.horizontalAdvance(label));
+    for (const QString& label : AxisLabels(scale))
+        widest = std::max(widest, metrics.horizontalAdvance(label));
     return widest;
 }
 
@@ -58,15 +59,9 @@ QRectF EqualScales(const QRectF& available, const AxisScale& x, const AxisScale&
 
 }  // namespace
 
-double ChartFrame::XAt(double value) const
-{
-    return plot.left() + FractionOf(x, value) * plot.width();
-}
+double ChartFrame::XAt(double value) const { return plot.left() + FractionOf(x, value) * plot.width(); }
 
-double ChartFrame::YAt(double value) const
-{
-    return plot.bottom() - FractionOf(y, value) * plot.height();
-}
+double ChartFrame::YAt(double value) const { return plot.bottom() - FractionOf(y, value) * plot.height(); }
 
 ChartFrame LayOutFrame(const QSizeF& size, const FrameOptions& options, const TChartAxis& bottom,
                        const TChartAxis& left, const AxisScale& x, const AxisScale& y)
@@ -75,21 +70,20 @@ ChartFrame LayOutFrame(const QSizeF& size, const FrameOptions& options, const TC
     ChartFrame frame;
     frame.x = x;
     frame.y = y;
-    frame.leftLabelBand = left.LabelsVisible()
-                              ? std::max(left.LabelSize(), WidestLabel(y) + kTextGap)
-                              : left.LabelSize();
+    frame.leftLabelBand =
+        left.LabelsVisible() ? std::max(left.LabelSize(), WidestLabel(y) + kTextGap) : left.LabelSize();
     frame.bottomLabelBand = bottom.LabelsVisible()
                                 ? std::max(bottom.LabelSize(), labelMetrics.height() + kTextGap)
                                 : bottom.LabelSize();
 
     // Labels are centred on their ticks, so the outermost ones reach half
     // their size past the plot's corners.
-    const double top = size.height() * options.topMarginPercent / 100.0 + kEdgePad
-                       + (left.LabelsVisible() ? labelMetrics.height() / 2.0 : 0.0);
+    const double top = size.height() * options.topMarginPercent / 100.0 + kEdgePad +
+                       (left.LabelsVisible() ? labelMetrics.height() / 2.0 : 0.0);
     const double right = kEdgePad + (bottom.LabelsVisible() ? WidestLabel(x) / 2.0 : 0.0);
     const double leftEdge = kEdgePad + TitleBand(left) + frame.leftLabelBand;
-    const double bottomEdge = size.height() * options.bottomMarginPercent / 100.0 + kEdgePad
-                              + TitleBand(bottom) + frame.bottomLabelBand;
+    const double bottomEdge = size.height() * options.bottomMarginPercent / 100.0 + kEdgePad +
+                              TitleBand(bottom) + frame.bottomLabelBand;
 
     QRectF available(leftEdge, top, std::max(1.0, size.width() - leftEdge - right),
                      std::max(1.0, size.height() - top - bottomEdge));

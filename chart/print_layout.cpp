@@ -5,8 +5,8 @@ namespace tensorium {
 QRectF ChartPrintRect(const QRectF& page, const QSize& chartOnScreen)
 {
     constexpr double kMargin = 0.15;
-    QRectF target = page.adjusted(kMargin * page.width(), kMargin * page.height(),
-                                  -kMargin * page.width(), -kMargin * page.height());
+    QRectF target = page.adjusted(kMargin * page.width(), kMargin * page.height(), -kMargin * page.width(),
+                                  -kMargin * page.height());
     if (chartOnScreen.isEmpty()) return target;
     const double aspect = double(chartOnScreen.width()) / chartOnScreen.height();
     if (chartOnScreen.height() >= chartOnScreen.width()) {

@@ -89,8 +89,10 @@ void PaintMarks(QPainter& painter, const ChartFrame& frame, const TChartSeries& 
 void PaintSeries(QPainter& painter, const ChartFrame& frame, const TChartSeries& series)
 {
     if (!series.Visible()) return;
-    if (series.GetKind() == TChartSeries::Kind::Line) PaintLine(painter, frame, series);
-    else PaintCrosses(painter, frame, series);
+    if (series.GetKind() == TChartSeries::Kind::Line)
+        PaintLine(painter, frame, series);
+    else
+        PaintCrosses(painter, frame, series);
     if (series.MarksVisible()) PaintMarks(painter, frame, series);
 }
 

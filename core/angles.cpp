@@ -25,10 +25,7 @@ SinCos SinCosOfTyped(double radians)
     return {std::sin(radians), std::cos(radians)};
 }
 
-Vec3 PointingDown(const Vec3& direction)
-{
-    return direction[2] > 0 ? Scaled(direction, -1.0) : direction;
-}
+Vec3 PointingDown(const Vec3& direction) { return direction[2] > 0 ? Scaled(direction, -1.0) : direction; }
 
 Orientation OrientationOfDownward(const Vec3& down, AzimuthConvention convention)
 {
@@ -49,8 +46,7 @@ Orientation OrientationOfDownward(const Vec3& down, AzimuthConvention convention
         if (alpha <= -kPi / 2) alpha += 2 * kPi;
     }
 
-    double azimuth =
-        convention == AzimuthConvention::azCounterclockwiseFromEast ? alpha : kPi / 2 - alpha;
+    double azimuth = convention == AzimuthConvention::azCounterclockwiseFromEast ? alpha : kPi / 2 - alpha;
     if (azimuth < 0) azimuth += 2 * kPi;
     // A residue just below 0 would otherwise round to exactly 2*pi.
     if (azimuth >= 2 * kPi) azimuth -= 2 * kPi;

@@ -1,11 +1,11 @@
 #include "core/number_parse.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 #include "core/tensor_error.h"
 
@@ -47,8 +47,8 @@ double ParseNumber(const std::string& text, const std::string& decimalSeparator)
         while (i < n && IsDigit(text[i])) fractionDigits += text[i++];
     }
     if (integerDigits.empty() && fractionDigits.empty() && !hasSeparator) Reject(text);
-    canonical += (integerDigits.empty() ? "0" : integerDigits) + "." +
-                 (fractionDigits.empty() ? "0" : fractionDigits);
+    canonical +=
+        (integerDigits.empty() ? "0" : integerDigits) + "." + (fractionDigits.empty() ? "0" : fractionDigits);
 
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;

@@ -105,8 +105,8 @@ bool SolveDecoupled(const StressState& s, EigenSystem& out)
     const int i = (axis + 1) % 3, j = (axis + 2) % 3;
     // An exact power-of-two scaling keeps the 2x2 arithmetic in range.
     const int e = std::ilogb(std::max({std::fabs(diagonal[i]), std::fabs(diagonal[j]), std::fabs(shear)}));
-    const Pair2 pair = SolveSymmetric2x2(std::ldexp(diagonal[i], -e), std::ldexp(shear, -e),
-                                         std::ldexp(diagonal[j], -e));
+    const Pair2 pair =
+        SolveSymmetric2x2(std::ldexp(diagonal[i], -e), std::ldexp(shear, -e), std::ldexp(diagonal[j], -e));
     Vec3 first{0, 0, 0}, second{0, 0, 0};
     first[i] = pair.c, first[j] = -pair.s;
     second[i] = pair.s, second[j] = pair.c;

@@ -12,8 +12,8 @@ Mat3 ToMatrix(const StressState& s)
 
 double LargestMagnitude(const StressState& s)
 {
-    return std::max({std::fabs(s.sx), std::fabs(s.sy), std::fabs(s.sz), std::fabs(s.txy),
-                     std::fabs(s.tyz), std::fabs(s.tzx)});
+    return std::max({std::fabs(s.sx), std::fabs(s.sy), std::fabs(s.sz), std::fabs(s.txy), std::fabs(s.tyz),
+                     std::fabs(s.tzx)});
 }
 
 double Dot(const Vec3& a, const Vec3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }

@@ -57,8 +57,8 @@ UserAxes BuildRotationMatrix(double beta, double psi, double theta)
     UserAxes axes;
     axes.rotation = Multiply(a, b);
     for (int i = 0; i < 3; ++i) {
-        const Orientation o = OrientationOfDownward(PointingDown(axes.rotation[i]),
-                                                    AzimuthConvention::azClockwiseFromNorth);
+        const Orientation o =
+            OrientationOfDownward(PointingDown(axes.rotation[i]), AzimuthConvention::azClockwiseFromNorth);
         axes.axisAzimuth[i] = o.azimuth;
         axes.axisDip[i] = o.dip;
     }

@@ -19,8 +19,8 @@ double EqualAreaRadius(double q)
     return std::sqrt((q + depth * depth) / 2);
 }
 
-void PlotGreatCircle(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label,
-                     double A, double l, double m, double n, double start, double end)
+void PlotGreatCircle(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label, double A,
+                     double l, double m, double n, double start, double end)
 {
     // A vertical plane would divide by zero; it becomes the diameter along its strike.
     if (std::fabs(n) < 1e-5) n = 1e-5;

@@ -20,8 +20,8 @@ double EqualAreaRadius(double q);
 // The arc of a plane with upward normal (l, m, n) over chart angles start..end
 // (181 points) into `series`, and its pole, with `label`, into `poles`.
 // A is the normal's azimuth (radians, clockwise from North).
-void PlotGreatCircle(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label,
-                     double A, double l, double m, double n, double start, double end);
+void PlotGreatCircle(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label, double A,
+                     double l, double m, double n, double start, double end);
 
 // Empties `series` and draws the plane whose upward normal has azimuth A and
 // angle B from the vertical (its dip direction and dip), both in radians.
@@ -29,11 +29,11 @@ void PlotPlane(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::str
                double B);
 
 struct StereonetSeries {
-    SeriesSink* circle = nullptr;                    // seriesCircle
-    std::array<SeriesSink*, 3> principal{};          // Series4, Series5, Series6
-    std::array<SeriesSink*, 3> user{};               // Series7, Series8, Series9
-    SeriesSink* joint = nullptr;                     // Series2
-    SeriesSink* poles = nullptr;                     // Series3
+    SeriesSink* circle = nullptr;            // seriesCircle
+    std::array<SeriesSink*, 3> principal{};  // Series4, Series5, Series6
+    std::array<SeriesSink*, 3> user{};       // Series7, Series8, Series9
+    SeriesSink* joint = nullptr;             // Series2
+    SeriesSink* poles = nullptr;             // Series3
 };
 
 struct StereonetInputs {

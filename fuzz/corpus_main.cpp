@@ -41,8 +41,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot read %s\n", path.c_str());
             return 2;
         }
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
-                                      std::istreambuf_iterator<char>()};
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
         // Named first, so a crash points at its input.
         std::fprintf(stderr, "input %s (%zu bytes)\n", path.c_str(), bytes.size());
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());

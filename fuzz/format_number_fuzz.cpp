@@ -24,8 +24,8 @@ using tensorium::NumberSeparators;
 
 // English, ungrouped, German, French (narrow no-break space), Swiss, and a
 // plain space as thousands separator.
-const NumberSeparators kStyles[] = {{".", ","}, {".", ""}, {",", "."},
-                                    {",", "\xE2\x80\xAF"}, {".", "'"}, {",", " "}};
+const NumberSeparators kStyles[] = {{".", ","}, {".", ""}, {",", "."}, {",", "\xE2\x80\xAF"},
+                                    {".", "'"}, {",", " "}};
 constexpr int kStyleCount = sizeof kStyles / sizeof kStyles[0];
 
 constexpr int kSignificantDigits = 15;
@@ -163,8 +163,7 @@ void CheckFixed(const std::string& text, double value, int decimals, const Numbe
     const bool nonzero = (integerDigits + fraction).find_first_not_of('0') != std::string::npos;
     FUZZ_CHECK(minus == (std::signbit(value) && nonzero));
 
-    const double read =
-        tensorium::ParseNumber((minus ? "-" : "") + integerDigits + "." + fraction, ".");
+    const double read = tensorium::ParseNumber((minus ? "-" : "") + integerDigits + "." + fraction, ".");
     const double unit = std::pow(10.0, std::max(-decimals, exponent - (kSignificantDigits - 1)));
     // Rounding to 15 significant digits first may move the value by half a
     // unit of the 15th digit before the cut at the last decimal.
@@ -177,8 +176,7 @@ void CheckFixed(const std::string& text, double value, int decimals, const Numbe
 // The scientific text: at most 15 significant digits without trailing zeros,
 // an exponent of at least 15, and its value within half a unit of the 15th
 // digit (read as long double: the rounded DBL_MAX lies beyond the double range).
-void CheckScientific(const std::string& text, double value, const NumberSeparators& style,
-                     int exponent)
+void CheckScientific(const std::string& text, double value, const NumberSeparators& style, int exponent)
 {
     size_t i = 0;
     const bool minus = !text.empty() && text[0] == '-';

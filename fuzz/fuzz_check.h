@@ -6,13 +6,13 @@
 #include <cstdlib>
 
 // `detail` (a C string) says what the program answered, e.g. its message.
-#define FUZZ_CHECK_WHY(condition, detail)                                               \
-    do {                                                                                \
-        if (!(condition)) {                                                             \
-            std::fprintf(stderr, "%s:%d: check failed: %s (%s)\n", __FILE__, __LINE__, \
-                         #condition, (detail));                                         \
-            std::abort();                                                               \
-        }                                                                               \
+#define FUZZ_CHECK_WHY(condition, detail)                                                          \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: check failed: %s (%s)\n", __FILE__, __LINE__, #condition, \
+                         (detail));                                                                \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 #define FUZZ_CHECK(condition) FUZZ_CHECK_WHY(condition, "")

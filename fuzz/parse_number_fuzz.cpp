@@ -49,8 +49,8 @@ std::regex Grammar(const std::string& separator)
 
 const std::regex& GrammarFor(int choice)
 {
-    static const std::regex grammars[kSeparatorCount] = {
-        Grammar(kSeparators[0]), Grammar(kSeparators[1]), Grammar(kSeparators[2])};
+    static const std::regex grammars[kSeparatorCount] = {Grammar(kSeparators[0]), Grammar(kSeparators[1]),
+                                                         Grammar(kSeparators[2])};
     return grammars[choice];
 }
 
@@ -73,14 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         message = error.what();
     }
     // what() is a C string: a text with a nul byte shows up to that byte.
-    const std::string invalidMessage =
-        ("'" + text + "' is not a valid floating point value").c_str();
+    const std::string invalidMessage = ("'" + text + "' is not a valid floating point value").c_str();
 
     // The regular expression engine recurses once per character; past this
     // length only the messages are checked (the fuzzer stays far below it).
     if (text.size() > kLongestMatchedText) {
-        FUZZ_CHECK_WHY(!threw || message == invalidMessage || message == kOverflowMessage,
-                       message.c_str());
+        FUZZ_CHECK_WHY(!threw || message == invalidMessage || message == kOverflowMessage, message.c_str());
         return 0;
     }
 

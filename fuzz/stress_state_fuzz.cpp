@@ -51,10 +51,7 @@ Vec3 CrossOf(const Vec3& a, const Vec3& b)
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
 
-Vec3 Apply(const Mat3& m, const Vec3& v)
-{
-    return {DotOf(m[0], v), DotOf(m[1], v), DotOf(m[2], v)};
-}
+Vec3 Apply(const Mat3& m, const Vec3& v) { return {DotOf(m[0], v), DotOf(m[1], v), DotOf(m[2], v)}; }
 
 // The tensor divided by 2^exponent, where 2^exponent <= largest component.
 struct ScaledStress {
@@ -146,8 +143,7 @@ void CheckPrincipal(const StressState& s, const ScaledStress& t, const Principal
     // Invariants: the trace and the sum of squares.
     const double l[3] = {t.Down(r.s1), t.Down(r.s2), t.Down(r.s3)};
     const double slack = 8 * t.quantum;
-    FUZZ_CHECK(std::fabs(l[0] + l[1] + l[2] - (t.m[0][0] + t.m[1][1] + t.m[2][2])) <=
-               1e-12 + 3 * slack);
+    FUZZ_CHECK(std::fabs(l[0] + l[1] + l[2] - (t.m[0][0] + t.m[1][1] + t.m[2][2])) <= 1e-12 + 3 * slack);
     const double frobenius = FrobeniusNorm(t.m);
     FUZZ_CHECK(std::fabs(std::sqrt(l[0] * l[0] + l[1] * l[1] + l[2] * l[2]) - frobenius) <=
                1e-12 + 3 * slack);
@@ -182,7 +178,7 @@ void CheckUserSystem(const ScaledStress& t, const UserAxes& axes, const StressSt
         for (int j = 0; j < 3; ++j)
             for (int k = 0; k < 3; ++k)
                 for (int m = 0; m < 3; ++m) expected[i][j] += r[i][k] * t.m[k][m] * r[j][m];
-    const double got[6] = {t.Down(u.sx), t.Down(u.sy), t.Down(u.sz),
+    const double got[6] = {t.Down(u.sx),  t.Down(u.sy),  t.Down(u.sz),
                            t.Down(u.txy), t.Down(u.tyz), t.Down(u.tzx)};
     const double want[6] = {expected[0][0], expected[1][1], expected[2][2],
                             expected[1][0], expected[2][1], expected[2][0]};
@@ -201,8 +197,7 @@ void CheckJoint(const ScaledStress& t, const JointPlane& plane, const JointResul
     const double sigma = t.Down(j.sigma), tau = t.Down(j.tau);
     const double slack = 8 * t.quantum;
     FUZZ_CHECK(std::fabs(sigma - DotOf(n, traction)) <= kTolerance + slack);
-    FUZZ_CHECK(std::fabs(sigma * sigma + tau * tau - DotOf(traction, traction)) <=
-               kTolerance + 8 * slack);
+    FUZZ_CHECK(std::fabs(sigma * sigma + tau * tau - DotOf(traction, traction)) <= kTolerance + 8 * slack);
     if (j.sigma < 0) {
         FUZZ_CHECK(j.tlim == 0);
     } else {
@@ -228,9 +223,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (double x : c)
         if (!std::isfinite(x)) return 0;
     const StressState s{c[0], c[1], c[2], c[3], c[4], c[5]};
-    const AzimuthConvention convention = (bytes[48] & 1)
-                                             ? AzimuthConvention::azCounterclockwiseFromEast
-                                             : AzimuthConvention::azClockwiseFromNorth;
+    const AzimuthConvention convention = (bytes[48] & 1) ? AzimuthConvention::azCounterclockwiseFromEast
+                                                         : AzimuthConvention::azClockwiseFromNorth;
 
     // Every principal stress and every component in another frame is at most
     // the spectral radius, which lies between |T|/sqrt(3) and |T| (Frobenius):

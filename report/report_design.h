@@ -17,12 +17,12 @@ struct ReportElement {
     enum class Kind { Text, DateTime, Rule };
     enum class Align { Left, Right };
 
-    QString name;        // e.g. "QRLabel2"
+    QString name;  // e.g. "QRLabel2"
     Kind kind = Kind::Text;
     double x = 0, y = 0;  // mm from the band's top-left corner; for Align::Right, x is the right edge
     Align align = Align::Left;
     ReportFont font;
-    QString text;               // fixed or filled before each generation
+    QString text;                  // fixed or filled before each generation
     double width = 0, height = 0;  // a rule's box, mm; the line runs through its middle
 };
 

@@ -37,9 +37,8 @@ void ReportEngine::Preview(QWidget* parent)
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName("PrintPreview");
     dialog.setWindowTitle("Print Preview");
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [this](QPrinter* target) {
-        Generate(*target);
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [this](QPrinter* target) { Generate(*target); });
     dialog.exec();
 }
 

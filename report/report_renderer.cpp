@@ -42,8 +42,8 @@ QRectF ElementBoxMm(const ReportDesign& design, const ReportElement& element, co
     const double pyPerMm = device.logicalDpiY() / kMmPerInch;
     const double width = metrics.horizontalAdvance(text) / pxPerMm;
     const double height = metrics.height() / pyPerMm;
-    const double left = design.margin + (element.align == ReportElement::Align::Right ? element.x - width
-                                                                                        : element.x);
+    const double left =
+        design.margin + (element.align == ReportElement::Align::Right ? element.x - width : element.x);
     return {left, design.margin + element.y, width, height};
 }
 

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(googletest libgtest-dev libbenchmark-dev libeigen3-dev xvfb xauth poppler-utils
-             cups-daemon cups-client xclip xdotool locales)
+             cups-daemon cups-client xclip xdotool locales
+             clang-format-14 git)
 fi
 
 missing=()

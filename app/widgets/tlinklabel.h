@@ -26,8 +26,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            emit clicked();
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
         QLabel::mouseReleaseEvent(event);
     }
 };

@@ -117,10 +117,9 @@ TEST_F(DiagramsInWindow, MohrCirclesWithTheSigmaAxisAtTauZero)
 
 TEST_F(DiagramsInWindow, EqualAndNegativeStressesStayInsideThePlot)
 {
-    for (const QStringList& state : {QStringList{"5", "5", "5", "0", "0", "0"},
-                                     QStringList{"-3.4", "-1", "-8", "-1", "1", "-2"},
-                                     QStringList{"0", "0", "0", "0", "0", "0"},
-                                     QStringList{"1e9", "2e9", "-3e9", "0", "1e9", "0"}}) {
+    for (const QStringList& state :
+         {QStringList{"5", "5", "5", "0", "0", "0"}, QStringList{"-3.4", "-1", "-8", "-1", "1", "-2"},
+          QStringList{"0", "0", "0", "0", "0", "0"}, QStringList{"1e9", "2e9", "-3e9", "0", "1e9", "0"}}) {
         SetGlobal(state);
         Find<QPushButton>("btnCalculate")->click();
         ExpectEveryPointInsideThePlot("Chart2");

@@ -1,5 +1,6 @@
 #include "tests/app/printed_files.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 
 namespace tensorium::testing_support {
 namespace {
@@ -25,7 +25,8 @@ QString Run(const QString& program, const QStringList& arguments)
 QString PdfFolder()
 {
     const QString folder = qEnvironmentVariable("TENSORIUM_PRINTED_FOLDER");
-    if (folder.isEmpty()) ADD_FAILURE() << "TENSORIUM_PRINTED_FOLDER is not set; run the printing tests through ctest";
+    if (folder.isEmpty())
+        ADD_FAILURE() << "TENSORIUM_PRINTED_FOLDER is not set; run the printing tests through ctest";
     return folder;
 }
 

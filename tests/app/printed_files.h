@@ -8,10 +8,10 @@
 namespace tensorium::testing_support {
 
 struct PrintedPdf {
-    QString path;       // empty when none arrived in time
+    QString path;  // empty when none arrived in time
     int pages = 0;
     QString title;
-    int images = 0;     // embedded pictures
+    int images = 0;       // embedded pictures
     int vectorPaths = 0;  // drawn paths, as a vector reader sees them
 };
 

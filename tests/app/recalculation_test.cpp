@@ -10,10 +10,10 @@ namespace {
 
 using Recalculation = WindowTest;
 
-const QStringList kDefaultPrincipal = {
-    "8.794", "3.341", "0.266", "283.10", "69.95", "60.78", "15.10", "154.32", "12.88",
-    "0.333929", "-0.077687", "0.939391", "0.842622", "0.471273", "-0.260557", "-0.422468",
-    "0.878560", "0.222832"};
+const QStringList kDefaultPrincipal = {"8.794",     "3.341",    "0.266",    "283.10",   "69.95",
+                                       "60.78",     "15.10",    "154.32",   "12.88",    "0.333929",
+                                       "-0.077687", "0.939391", "0.842622", "0.471273", "-0.260557",
+                                       "-0.422468", "0.878560", "0.222832"};
 
 TEST_F(Recalculation, ShowingTheWindowFillsThePrincipalPage)
 {
@@ -138,10 +138,9 @@ TEST_F(Recalculation, HugeStressesBeyondTheDoubleRangeFailCleanly)
 
 TEST_F(Recalculation, ZeroAndHydrostaticStatesAreValid)
 {
-    const QStringList hydrostatic = {"5.000", "5.000", "5.000", "180.00", "90.00", "180.00",
-                                     "0.00", "90.00", "0.00", "0.000000", "0.000000", "1.000000",
-                                     "0.000000", "-1.000000", "0.000000", "1.000000", "0.000000",
-                                     "0.000000"};
+    const QStringList hydrostatic = {"5.000",    "5.000",     "5.000",    "180.00",   "90.00",    "180.00",
+                                     "0.00",     "90.00",     "0.00",     "0.000000", "0.000000", "1.000000",
+                                     "0.000000", "-1.000000", "0.000000", "1.000000", "0.000000", "0.000000"};
     SetGlobal({"5", "5", "5", "0", "0", "0"});
     Find<QPushButton>("btnCalculate")->click();
     EXPECT_TRUE(failures.isEmpty());

@@ -24,9 +24,9 @@ struct Region {
     const char* thousands;
 };
 const Region kRegions[] = {
-    {"de_DE.UTF-8", ",", "."},          {"fr_FR.UTF-8", ",", "\u202f"},  // narrow no-break space
-    {"ru_RU.UTF-8", ",", "\u00a0"},     {"es_ES.UTF-8", ",", "."},       // no-break space
-    {"de_CH.UTF-8", ".", "\u2019"},     {"en_US.UTF-8", ".", ","},
+    {"de_DE.UTF-8", ",", "."},      {"fr_FR.UTF-8", ",", "\u202f"},  // narrow no-break space
+    {"ru_RU.UTF-8", ",", "\u00a0"}, {"es_ES.UTF-8", ",", "."},       // no-break space
+    {"de_CH.UTF-8", ".", "\u2019"}, {"en_US.UTF-8", ".", ","},
 };
 
 const Region& ThisRegion()
@@ -45,9 +45,9 @@ protected:
     {
         QString out;
         for (const QChar c : QString::fromUtf8(pointText))
-            out += c == '.' ? QString::fromUtf8(ThisRegion().decimal)
-                 : c == ',' ? QString::fromUtf8(ThisRegion().thousands)
-                            : QString(c);
+            out += c == '.'   ? QString::fromUtf8(ThisRegion().decimal)
+                   : c == ',' ? QString::fromUtf8(ThisRegion().thousands)
+                              : QString(c);
         return out;
     }
     void Calculate() { Find<QPushButton>("btnCalculate")->click(); }

@@ -2,8 +2,8 @@
 // that the C library's locale really is the one named in LC_ALL: a locale
 // that is not installed leaves the C library in "C" without a word, and the
 // tests would then prove nothing about the regional settings.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <clocale>
 #include <cstdio>

@@ -1,6 +1,7 @@
 // The real program, started under an X server and driven as a user would
 // drive it: xdotool moves the mouse, clicks and types; the program's test
 // probe tells what the window shows after each step.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMap>
@@ -8,7 +9,6 @@
 #include <QRect>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -44,16 +44,20 @@ Probe ReadProbe(const QString& path)
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
         const QStringList f = line.split('\t');
         const QString& kind = f[0];
-        if (kind == "focus") p.focus = f.value(1);
-        else if (kind == "page") p.page = f[1];
-        else if (kind == "tab" && f.size() >= 6) p.places["tab:" + f[1]] = rect(f, 2);
+        if (kind == "focus")
+            p.focus = f.value(1);
+        else if (kind == "page")
+            p.page = f[1];
+        else if (kind == "tab" && f.size() >= 6)
+            p.places["tab:" + f[1]] = rect(f, 2);
         else if (kind == "edit" && f.size() >= 7) {
             p.edits[f[1]] = f[2];
             p.places[f[1]] = rect(f, 3);
         } else if (kind == "button" && f.size() >= 7) {
             p.checked[f[1]] = f[2] == "1";
             p.places[f[1]] = rect(f, 3);
-        } else if (kind == "menu" && f.size() >= 6) p.places["menu:" + f[1]] = rect(f, 2);
+        } else if (kind == "menu" && f.size() >= 6)
+            p.places["menu:" + f[1]] = rect(f, 2);
         else if (kind == "item" && f.size() >= 7) {
             p.checked[f[1]] = f[2] == "1";
             p.places[f[1]] = rect(f, 3);
@@ -141,7 +145,10 @@ protected:
     Probe last;
 };
 
-QString Shown(double value, int decimals) { return QString::fromStdString(FormatNumber(value, decimals, {".", ","})); }
+QString Shown(double value, int decimals)
+{
+    return QString::fromStdString(FormatNumber(value, decimals, {".", ","}));
+}
 
 TEST_F(UserSession, TypingSwitchingPagesMenusAFailureThePreviewAndExit)
 {
@@ -149,7 +156,8 @@ TEST_F(UserSession, TypingSwitchingPagesMenusAFailureThePreviewAndExit)
     Retype("input_sx", "10");
     EXPECT_EQ(last.edits.value("input_s1"), "8.794") << "typing alone changes nothing";
     Key("Tab");
-    const PrincipalResult expected = ComputePrincipalStresses({10, 1, 8, 1, -1, 2}, AzimuthConvention::azClockwiseFromNorth);
+    const PrincipalResult expected =
+        ComputePrincipalStresses({10, 1, 8, 1, -1, 2}, AzimuthConvention::azClockwiseFromNorth);
     ASSERT_TRUE(WaitFor([&](const Probe& p) { return p.edits.value("input_s1") == Shown(expected.s1, 3); }));
     EXPECT_EQ(last.edits.value("edtL2"), Shown(expected.axes[1].cosines[0], 6));
 
@@ -174,7 +182,8 @@ TEST_F(UserSession, TypingSwitchingPagesMenusAFailureThePreviewAndExit)
     Click("btnCalculate");
 
     // The azimuth convention from the Angles menu.
-    const PrincipalResult east = ComputePrincipalStresses({10, 1, 8, 1, -1, 2}, AzimuthConvention::azCounterclockwiseFromEast);
+    const PrincipalResult east =
+        ComputePrincipalStresses({10, 1, 8, 1, -1, 2}, AzimuthConvention::azCounterclockwiseFromEast);
     OpenMenuItem("Angles", "mnuAngleLeft");
     ASSERT_TRUE(WaitFor([&](const Probe& p) {
         return p.edits.value("input_s1_beta") == Shown(RadToDeg(east.axes[0].azimuth), 2);

@@ -1,11 +1,11 @@
 // A shown main window whose failures are collected instead of shown in a box.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -56,9 +56,8 @@ protected:
     {
         QStringList texts;
         for (const char* name : {"input_s1", "input_s2", "input_s3", "input_s1_beta", "input_s1_psi",
-                                 "input_s2_beta", "input_s2_psi", "input_s3_beta", "input_s3_psi",
-                                 "edtL1", "edtM1", "edtN1", "edtL2", "edtM2", "edtN2", "edtL3",
-                                 "edtM3", "edtN3"})
+                                 "input_s2_beta", "input_s2_psi", "input_s3_beta", "input_s3_psi", "edtL1",
+                                 "edtM1", "edtN1", "edtL2", "edtM2", "edtN2", "edtL3", "edtM3", "edtN3"})
             texts << Text(name);
         return texts;
     }

@@ -32,7 +32,7 @@ TEST_F(WindowLayout, SevenPagesInOrderWithTheGlobalPageActive)
     auto* pages = Find<QTabWidget>("PageControl");
     const QStringList names = {"tbcGlobal", "tbcPrincipal", "tbcUser", "tbcStereographic",
                                "TabSheet1", "tbcJointSlip", "tbcAbout"};
-    const QStringList captions = {"Global", "Principal", "User defined", "Stereographic",
+    const QStringList captions = {"Global",       "Principal",  "User defined", "Stereographic",
                                   "Mohr circles", "Joint slip", "About"};
     ASSERT_EQ(pages->count(), 7);
     for (int i = 0; i < 7; ++i) {
@@ -52,21 +52,29 @@ struct EditCase {
 TEST_F(WindowLayout, InputBoxesAtTheirPlacesWithTheirDefaults)
 {
     const EditCase cases[] = {
-        {"input_sx", {24, 16, 73, 21}, "3.4", false},     {"input_sy", {24, 42, 73, 21}, "1", false},
-        {"input_sz", {24, 68, 73, 21}, "8", false},       {"input_txy", {24, 100, 73, 21}, "1", false},
-        {"input_tyz", {24, 126, 73, 21}, "-1", false},    {"input_tzx", {24, 152, 73, 21}, "2", false},
+        {"input_sx", {24, 16, 73, 21}, "3.4", false},
+        {"input_sy", {24, 42, 73, 21}, "1", false},
+        {"input_sz", {24, 68, 73, 21}, "8", false},
+        {"input_txy", {24, 100, 73, 21}, "1", false},
+        {"input_tyz", {24, 126, 73, 21}, "-1", false},
+        {"input_tzx", {24, 152, 73, 21}, "2", false},
         {"edtUserComment1", {328, 312, 273, 21}, "", false},
         {"edtUserComment2", {328, 344, 273, 21}, "", false},
-        {"edtbeta", {48, 16, 65, 21}, "125", false},      {"edtpsi", {48, 56, 65, 21}, "30", false},
+        {"edtbeta", {48, 16, 65, 21}, "125", false},
+        {"edtpsi", {48, 56, 65, 21}, "30", false},
         {"edttheta", {48, 96, 65, 21}, "15", false},
         {"input_joint_beta", {64, 32, 73, 21}, "16", false},
         {"input_joint_psi", {64, 56, 73, 21}, "33", false},
         {"input_joint_phi", {64, 96, 73, 21}, "14", false},
         {"input_joint_c", {64, 120, 73, 21}, "1", false},
-        {"input_sigma", {72, 24, 65, 21}, nullptr, true}, {"input_SF", {72, 120, 65, 21}, nullptr, true},
-        {"input_s1", {8, 32, 65, 21}, nullptr, true},     {"input_s2_beta", {8, 88, 65, 21}, nullptr, true},
-        {"input_s3_psi", {8, 136, 65, 21}, nullptr, true}, {"edtL1", {8, 176, 57, 21}, nullptr, false},
-        {"edtM2", {8, 208, 57, 21}, nullptr, true},       {"edtN3", {8, 236, 57, 21}, nullptr, true},
+        {"input_sigma", {72, 24, 65, 21}, nullptr, true},
+        {"input_SF", {72, 120, 65, 21}, nullptr, true},
+        {"input_s1", {8, 32, 65, 21}, nullptr, true},
+        {"input_s2_beta", {8, 88, 65, 21}, nullptr, true},
+        {"input_s3_psi", {8, 136, 65, 21}, nullptr, true},
+        {"edtL1", {8, 176, 57, 21}, nullptr, false},
+        {"edtM2", {8, 208, 57, 21}, nullptr, true},
+        {"edtN3", {8, 236, 57, 21}, nullptr, true},
     };
     for (const EditCase& c : cases) {
         QLineEdit* edit = Find(c.name);
@@ -120,9 +128,8 @@ TEST_F(WindowLayout, NoCaptionIsClipped)
 
 TEST_F(WindowLayout, GlobalStressesAreVisitedFromTheBottomUp)
 {
-    const char* order[] = {"input_tzx", "input_tyz", "input_txy", "input_sz", "input_sy",
-                           "input_sx", "RichEdit1", "btnCalculate", "edtUserComment1",
-                           "edtUserComment2"};
+    const char* order[] = {"input_tzx", "input_tyz", "input_txy",    "input_sz",        "input_sy",
+                           "input_sx",  "RichEdit1", "btnCalculate", "edtUserComment1", "edtUserComment2"};
     Find<QWidget>(order[0])->setFocus(Qt::TabFocusReason);
     for (size_t i = 0; i + 1 < std::size(order); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,6 +1,6 @@
 // Runs window tests on a real X server (the test runs under xvfb-run).
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -34,8 +34,8 @@ bool IsMultiple(double value, double step)
 
 TEST(AxisScale, FittedRangeCoversTheValuesWithNiceEndsAndAtMostTenSteps)
 {
-    const double ranges[][2] = {{0.266, 8.793}, {-4.264, 4.264}, {0.0, 1.0},      {-0.0031, 0.0007},
-                                {120.5, 1234.0}, {-7.5, -2.25},  {1e-6, 3e-6},    {0.3, 0.9}};
+    const double ranges[][2] = {{0.266, 8.793},  {-4.264, 4.264}, {0.0, 1.0},   {-0.0031, 0.0007},
+                                {120.5, 1234.0}, {-7.5, -2.25},   {1e-6, 3e-6}, {0.3, 0.9}};
     for (const auto& range : ranges) {
         const AxisScale scale = FitScale(range[0], range[1], 4);
         SCOPED_TRACE(testing::Message() << range[0] << ".." << range[1]);
@@ -152,12 +152,30 @@ void ExpectDrawable(const AxisScale& scale, double low, double high, bool mayLac
 // Ranges at the ends of the double range: both signs, widths that overflow,
 // no width at all, and widths of a few subnormals.
 const double kExtremeRanges[][2] = {
-    {0.266, 1.7e308},        {0.266, 1.79e308},       {-1.79e308, -0.266},   {-1.7e308, 1.7e308},
-    {-1.79e308, 1.79e308},   {-DBL_MAX, DBL_MAX},     {-DBL_MAX, 0.0},       {0.9 * DBL_MAX, DBL_MAX},
-    {DBL_MAX, DBL_MAX},      {-DBL_MAX, -DBL_MAX},    {1.7e308, 1.7e308},    {1e308, 1.0000001e308},
-    {-DBL_MAX, -1.7e308},    {8.5e307, 1.79e308},     {0.0, DBL_TRUE_MIN},   {-DBL_TRUE_MIN, DBL_TRUE_MIN},
-    {DBL_TRUE_MIN, DBL_TRUE_MIN}, {-DBL_TRUE_MIN, -DBL_TRUE_MIN}, {1e-320, 3e-320}, {DBL_MIN, 2 * DBL_MIN},
-    {-DBL_MIN, DBL_MIN},     {1e-310, 1e-300},        {1.0, 1.0 + DBL_EPSILON}, {-1e-300, 1e-300},
+    {0.266, 1.7e308},
+    {0.266, 1.79e308},
+    {-1.79e308, -0.266},
+    {-1.7e308, 1.7e308},
+    {-1.79e308, 1.79e308},
+    {-DBL_MAX, DBL_MAX},
+    {-DBL_MAX, 0.0},
+    {0.9 * DBL_MAX, DBL_MAX},
+    {DBL_MAX, DBL_MAX},
+    {-DBL_MAX, -DBL_MAX},
+    {1.7e308, 1.7e308},
+    {1e308, 1.0000001e308},
+    {-DBL_MAX, -1.7e308},
+    {8.5e307, 1.79e308},
+    {0.0, DBL_TRUE_MIN},
+    {-DBL_TRUE_MIN, DBL_TRUE_MIN},
+    {DBL_TRUE_MIN, DBL_TRUE_MIN},
+    {-DBL_TRUE_MIN, -DBL_TRUE_MIN},
+    {1e-320, 3e-320},
+    {DBL_MIN, 2 * DBL_MIN},
+    {-DBL_MIN, DBL_MIN},
+    {1e-310, 1e-300},
+    {1.0, 1.0 + DBL_EPSILON},
+    {-1e-300, 1e-300},
 };
 
 TEST(AxisScale, FittingEndsWithAFiniteScaleAtTheEndsOfTheDoubleRange)

@@ -9,8 +9,8 @@ TEST(ChartAxis, SymmetricFittingCentresTheRangeOnZero)
 {
     TChartAxis axis;
     axis.SetSymmetric(true);
-    for (const DataExtent extent : {DataExtent{0.0, 4.264}, DataExtent{-4.264, 4.264}, DataExtent{-0.7, 0.2},
-                                    DataExtent{3.0, 12.5}}) {
+    for (const DataExtent extent :
+         {DataExtent{0.0, 4.264}, DataExtent{-4.264, 4.264}, DataExtent{-0.7, 0.2}, DataExtent{3.0, 12.5}}) {
         const AxisScale scale = axis.Scale(extent);
         EXPECT_DOUBLE_EQ(scale.minimum, -scale.maximum);
         EXPECT_LE(scale.minimum, extent.low);

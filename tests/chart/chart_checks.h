@@ -1,9 +1,9 @@
 // Checks shared by the chart tests.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QRectF>
-#include <gtest/gtest.h>
 
 #include "chart/tchart.h"
 

@@ -59,7 +59,8 @@ TEST(ChartContent, EachSegmentTakesItsStartPointsColour)
         ASSERT_EQ(drawn.size(), 1u) << run.colour;
         ASSERT_EQ(drawn[0].points.size(), run.count) << run.colour;
         const ChartPoint& start = line->Points()[run.first];
-        EXPECT_NEAR(QLineF(drawn[0].points[0], chart->ToTarget(target, start.x, start.y)).length(), 0.0, 0.01);
+        EXPECT_NEAR(QLineF(drawn[0].points[0], chart->ToTarget(target, start.x, start.y)).length(), 0.0,
+                    0.01);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "chart/chart_series.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <QSignalSpy>
 
 namespace tensorium {
 namespace {

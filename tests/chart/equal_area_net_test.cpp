@@ -27,7 +27,8 @@ std::map<QString, int> ColourRuns(const TChart& chart)
     for (const TChartSeries* series : chart.Series()) {
         if (series->GetKind() != TChartSeries::Kind::Line) continue;
         for (std::size_t i = 0; i + 1 < series->Points().size(); ++i) {
-            if (i == 0 || series->PointColour(i) != series->PointColour(i - 1)) ++runs[series->PointColour(i).name()];
+            if (i == 0 || series->PointColour(i) != series->PointColour(i - 1))
+                ++runs[series->PointColour(i).name()];
         }
     }
     return runs;

@@ -72,7 +72,8 @@ std::unique_ptr<TChart> MakeEqualAreaNet()
     const struct {
         double trend, plunge;
         const char* label;
-    } lines[] = {{30, 50, "s1"}, {160, 25, "s2"}, {265, 30, "s3"}, {90, 0, "x'"}, {0, 2, "y'"}, {0, 90, "z'"}};
+    } lines[] = {{30, 50, "s1"}, {160, 25, "s2"}, {265, 30, "s3"},
+                 {90, 0, "x'"},  {0, 2, "y'"},    {0, 90, "z'"}};
     for (const auto& line : lines) {
         const QPointF p = EqualArea(line.trend, line.plunge);
         axes->Add(p.x(), p.y(), line.label, std::nullopt);

@@ -53,12 +53,12 @@ void ExpectDrawnChart(const TChart& chart)
 TEST(ExtremeValues, MohrCirclesAtTheTopOfTheDoubleRangeAreDrawn)
 {
     const MohrCircle cases[][3] = {
-        {{8.5e307, 8.5e307}, {8.5e307, 8.4e307}, {1.0, 1.0}},          // s1 = 1.7e308
-        {{8.95e307, 8.95e307}, {8.95e307, 8.9e307}, {1.0, 1.0}},       // s1 = 1.79e308
-        {{-8.5e307, 8.5e307}, {-8.5e307, 8.4e307}, {-1.0, 1.0}},       // s3 = -1.7e308
-        {{0.0, 1.7e308}, {8.5e307, 8.5e307}, {-8.5e307, 8.5e307}},     // sigma wider than a double
+        {{8.5e307, 8.5e307}, {8.5e307, 8.4e307}, {1.0, 1.0}},       // s1 = 1.7e308
+        {{8.95e307, 8.95e307}, {8.95e307, 8.9e307}, {1.0, 1.0}},    // s1 = 1.79e308
+        {{-8.5e307, 8.5e307}, {-8.5e307, 8.4e307}, {-1.0, 1.0}},    // s3 = -1.7e308
+        {{0.0, 1.7e308}, {8.5e307, 8.5e307}, {-8.5e307, 8.5e307}},  // sigma wider than a double
         {{0.0, DBL_MAX}, {0.5 * DBL_MAX, 0.5 * DBL_MAX}, {-0.5 * DBL_MAX, 0.5 * DBL_MAX}},
-        {{1.7e308, 0.0}, {1.7e308, 0.0}, {1.7e308, 0.0}},              // all three at one point
+        {{1.7e308, 0.0}, {1.7e308, 0.0}, {1.7e308, 0.0}},  // all three at one point
         {{-DBL_MAX, 0.0}, {-DBL_MAX, 0.0}, {-DBL_MAX, 0.0}},
     };
     for (const auto& circles : cases) {
@@ -82,9 +82,12 @@ TEST(ExtremeValues, MohrCirclesOfSubnormalStressesAreDrawn)
 
 TEST(ExtremeValues, EqualScalesOfAHugeAndATinyRangeKeepAFinitePlot)
 {
-    const double ranges[][4] = {{-DBL_MAX, DBL_MAX, -1.0, 1.0},   {-1.0, 1.0, -DBL_MAX, DBL_MAX},
-                                {-DBL_MAX, DBL_MAX, -DBL_MAX, DBL_MAX}, {0.0, 1e-300, 0.0, 2e-300},
-                                {0.0, DBL_MAX, 0.0, 1e-300},      {0.0, DBL_TRUE_MIN, 0.0, DBL_MAX}};
+    const double ranges[][4] = {{-DBL_MAX, DBL_MAX, -1.0, 1.0},
+                                {-1.0, 1.0, -DBL_MAX, DBL_MAX},
+                                {-DBL_MAX, DBL_MAX, -DBL_MAX, DBL_MAX},
+                                {0.0, 1e-300, 0.0, 2e-300},
+                                {0.0, DBL_MAX, 0.0, 1e-300},
+                                {0.0, DBL_TRUE_MIN, 0.0, DBL_MAX}};
     for (const auto& r : ranges) {
         SCOPED_TRACE(testing::Message() << r[0] << ".." << r[1] << " by " << r[2] << ".." << r[3]);
         TChart chart;
@@ -105,9 +108,9 @@ TEST(ExtremeValues, EqualScalesOfAHugeAndATinyRangeKeepAFinitePlot)
 
 TEST(ExtremeValues, LabelsOfHugeAndTinyTicksAreShortAndReadBackAsTheTicks)
 {
-    const double ranges[][2] = {{0.266, 1.7e308}, {-1.79e308, 1.79e308}, {-DBL_MAX, DBL_MAX},
-                                {1e308, 1.0000001e308}, {0.0, DBL_TRUE_MIN}, {1e-20, 3e-20},
-                                {2e15, 3e15},       {0.0, 9.0}};
+    const double ranges[][2] = {
+        {0.266, 1.7e308},    {-1.79e308, 1.79e308}, {-DBL_MAX, DBL_MAX}, {1e308, 1.0000001e308},
+        {0.0, DBL_TRUE_MIN}, {1e-20, 3e-20},        {2e15, 3e15},        {0.0, 9.0}};
     for (const auto& range : ranges) {
         SCOPED_TRACE(testing::Message() << range[0] << ".." << range[1]);
         const AxisScale scale = FitScale(range[0], range[1], 4);

@@ -89,8 +89,10 @@ TEST_F(MohrChart, EachGridLineHasItsLabel)
     int vertical = 0, horizontal = 0;
     for (const SvgLine& line : svg.Lines("#c0c0c0")) {
         ASSERT_EQ(line.points.size(), 2);
-        if (std::fabs(line.points[0].x() - line.points[1].x()) < 1e-6) ++vertical;
-        else ++horizontal;
+        if (std::fabs(line.points[0].x() - line.points[1].x()) < 1e-6)
+            ++vertical;
+        else
+            ++horizontal;
     }
     EXPECT_EQ(vertical, static_cast<int>(Labels(false).size()));
     EXPECT_EQ(horizontal, static_cast<int>(Labels(true).size()));

@@ -88,7 +88,8 @@ SvgShapes ReadSvgShapes(const QByteArray& svg)
         const auto name = reader.name();
         if (name == QStringLiteral("polyline") || name == QStringLiteral("path")) {
             const QString data = attributes.value(name == QStringLiteral("path") ? "d" : "points").toString();
-            shapes.lines.push_back({name.toString(), style.stroke, style.dashed, style.transform.map(ParsePoints(data))});
+            shapes.lines.push_back(
+                {name.toString(), style.stroke, style.dashed, style.transform.map(ParsePoints(data))});
         } else if (name == QStringLiteral("text")) {
             const QPointF start(attributes.value("x").toDouble(), attributes.value("y").toDouble());
             const bool turned = !style.transform.isIdentity() && style.transform.m11() == 0.0;

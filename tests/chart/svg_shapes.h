@@ -12,15 +12,15 @@
 namespace tensorium::testing_support {
 
 struct SvgLine {
-    QString tag;        // polyline or path
-    QString stroke;     // "#rrggbb", inherited from the enclosing groups
+    QString tag;     // polyline or path
+    QString stroke;  // "#rrggbb", inherited from the enclosing groups
     bool dashed = false;
-    QPolygonF points;   // in the document's coordinates
+    QPolygonF points;  // in the document's coordinates
 };
 
 struct SvgText {
     QString text;
-    QPointF start;      // in the document's coordinates
+    QPointF start;        // in the document's coordinates
     bool turned = false;  // drawn under a rotation
 };
 

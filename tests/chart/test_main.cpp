@@ -1,6 +1,6 @@
 // Runs the chart tests inside one application object.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

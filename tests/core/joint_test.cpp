@@ -84,8 +84,8 @@ TEST(Joint, EqualPrincipalStressesGiveTheTractionOnThePlane)
         const Mat3 t = ToMatrix(s);
         const Vec3 traction{Dot(t[0], n), Dot(t[1], n), Dot(t[2], n)};
         const double sigma = Dot(traction, n);
-        const double tau = Norm({traction[0] - sigma * n[0], traction[1] - sigma * n[1],
-                                 traction[2] - sigma * n[2]});
+        const double tau =
+            Norm({traction[0] - sigma * n[0], traction[1] - sigma * n[1], traction[2] - sigma * n[2]});
         const JointResult r = On(s, kDefaultJoint);
         // The same formula in another order: a few roundings of 8 apart.
         EXPECT_NEAR(r.sigma, sigma, 8 * 8 * DBL_EPSILON);

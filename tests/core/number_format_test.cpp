@@ -32,9 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // The examples of the window's formats.
         FormatCase{1234.5678, 3, "1,234.568"}, FormatCase{0.0625, 3, "0.063"},
-        FormatCase{-0.000002, 3, "0.000"}, FormatCase{-0.5, 6, "-0.500000"},
-        FormatCase{-0.0, 6, "0.000000"}, FormatCase{45, 2, "45.00"},
-        FormatCase{8.793647, 3, "8.794"}, FormatCase{8793.647, 3, "8,793.647"},
+        FormatCase{-0.000002, 3, "0.000"}, FormatCase{-0.5, 6, "-0.500000"}, FormatCase{-0.0, 6, "0.000000"},
+        FormatCase{45, 2, "45.00"}, FormatCase{8.793647, 3, "8.794"}, FormatCase{8793.647, 3, "8,793.647"},
         // Exact binary ties round away from zero, not to even.
         FormatCase{0.125, 2, "0.13"}, FormatCase{-0.125, 2, "-0.13"}, FormatCase{2.5, 0, "3"},
         // A tie is decided on the 15 significant digits: 2.0005 is held as
@@ -42,9 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{2.0005, 3, "2.001"}, FormatCase{-0.0655 + 0.016, 3, "-0.050"},
         FormatCase{2.00049999999999, 3, "2.000"}, FormatCase{1.0000000000000049, 6, "1.000000"},
         // Rounding that carries into a new digit or a new group.
-        FormatCase{999.9996, 3, "1,000.000"}, FormatCase{0.96, 1, "1.0"},
-        FormatCase{0.0006, 3, "0.001"}, FormatCase{0.0004, 3, "0.000"},
-        FormatCase{-0.0005, 3, "-0.001"},
+        FormatCase{999.9996, 3, "1,000.000"}, FormatCase{0.96, 1, "1.0"}, FormatCase{0.0006, 3, "0.001"},
+        FormatCase{0.0004, 3, "0.000"}, FormatCase{-0.0005, 3, "-0.001"},
         // Zero, small and large integers, grouping boundaries.
         FormatCase{0, 3, "0.000"}, FormatCase{0, 0, "0"}, FormatCase{999, 3, "999.000"},
         FormatCase{1000, 0, "1,000"}, FormatCase{-1234567, 2, "-1,234,567.00"},
@@ -54,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{0.1, 20, "0.10000000000000000000"},
         FormatCase{999999999999999.0, 3, "999,999,999,999,999.000"},
         // More than 15 integer digits: scientific notation.
-        FormatCase{1e15, 3, "1E15"}, FormatCase{1.5e20, 3, "1.5E20"},
-        FormatCase{-1.25e300, 3, "-1.25E300"}, FormatCase{9999999999999999.0, 3, "1E16"},
+        FormatCase{1e15, 3, "1E15"}, FormatCase{1.5e20, 3, "1.5E20"}, FormatCase{-1.25e300, 3, "-1.25E300"},
+        FormatCase{9999999999999999.0, 3, "1E16"},
         FormatCase{std::numeric_limits<double>::max(), 3, "1.79769313486232E308"},
         // Tiny values round to zero without a sign.
         FormatCase{-1e-300, 3, "0.000"}, FormatCase{5e-324, 6, "0.000000"}));

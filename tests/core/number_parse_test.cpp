@@ -38,9 +38,8 @@ TEST(ParseNumber, ReadsTheAcceptedForms)
 
 TEST(ParseNumber, RejectsEverythingElseWithTheWholeText)
 {
-    for (const std::string text :
-         {"", " ", "+", "-", "1,000", "2.5.1", "abc", "5x", "1e", "1e+", "e5", "\t1", "1\t",
-          "1 2", "--1", "0x10", "inf", "nan", "1.5f", "１"}) {
+    for (const std::string text : {"",   " ",   "+",   "-",   "1,000", "2.5.1", "abc", "5x",  "1e",   "1e+",
+                                   "e5", "\t1", "1\t", "1 2", "--1",   "0x10",  "inf", "nan", "1.5f", "１"}) {
         EXPECT_EQ(FailureOf(text), "'" + text + "' is not a valid floating point value") << text;
     }
 }

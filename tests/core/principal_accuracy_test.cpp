@@ -1,7 +1,7 @@
 // Accuracy of the principal stress solver, measured against Eigen's iterative
 // self-adjoint eigen-solver on families of tensors drawn from fixed seeds.
-#include <Eigen/Eigenvalues>
 #include <gtest/gtest.h>
+#include <Eigen/Eigenvalues>
 
 #include "tests/core/random_stress.h"
 
@@ -56,13 +56,13 @@ void AllEqual(Random& r, double scale, Cases& out)
 {
     const double c = scale * r.Signed();
     out.push_back(Rotated(Rotation(r.Quaternion()), {c, c, c}));  // c*I plus rounding residue
-    out.push_back({c, c, c, 0, 0, 0});                             // exactly hydrostatic
+    out.push_back({c, c, c, 0, 0, 0});                            // exactly hydrostatic
 }
 
 void RandomComponents(Random& r, double scale, Cases& out)
 {
-    out.push_back({scale * r.Signed(), scale * r.Signed(), scale * r.Signed(),
-                   scale * r.Signed(), scale * r.Signed(), scale * r.Signed()});
+    out.push_back({scale * r.Signed(), scale * r.Signed(), scale * r.Signed(), scale * r.Signed(),
+                   scale * r.Signed(), scale * r.Signed()});
 }
 
 // Every generator at each scale 1e-6 .. 1e9, then a few near 1e300.
@@ -82,8 +82,8 @@ Cases MakeFamily(std::uint64_t seed, int perScale, int nearOverflow, Generator g
 std::string Describe(const StressState& s)
 {
     char text[200];
-    std::snprintf(text, sizeof text, "{%.17g, %.17g, %.17g, %.17g, %.17g, %.17g}", s.sx, s.sy,
-                  s.sz, s.txy, s.tyz, s.tzx);
+    std::snprintf(text, sizeof text, "{%.17g, %.17g, %.17g, %.17g, %.17g, %.17g}", s.sx, s.sy, s.sz, s.txy,
+                  s.tyz, s.tzx);
     return text;
 }
 
@@ -109,18 +109,16 @@ int CheckCase(const StressState& s, AzimuthConvention convention, Worst& worst, 
     auto expect = [&](bool ok, const char* what, double measured) {
         if (ok) return;
         ++failures;
-        if (++reported <= 12)
-            ADD_FAILURE() << what << " (measured " << measured << ") for " << Describe(s);
+        if (++reported <= 12) ADD_FAILURE() << what << " (measured " << measured << ") for " << Describe(s);
     };
-    const double m = std::max({std::fabs(s.sx), std::fabs(s.sy), std::fabs(s.sz),
-                               std::fabs(s.txy), std::fabs(s.tyz), std::fabs(s.tzx)});
+    const double m = std::max({std::fabs(s.sx), std::fabs(s.sy), std::fabs(s.sz), std::fabs(s.txy),
+                               std::fabs(s.tyz), std::fabs(s.tzx)});
     Eigen::Matrix3d t;
     t << s.sx, s.txy, s.tzx, s.txy, s.sy, s.tyz, s.tzx, s.tyz, s.sz;
     Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> oracle;
     oracle.compute(t);
     expect(oracle.info() == Eigen::Success, "oracle did not converge", 0);
-    const double expected[3] = {oracle.eigenvalues()(2), oracle.eigenvalues()(1),
-                                oracle.eigenvalues()(0)};
+    const double expected[3] = {oracle.eigenvalues()(2), oracle.eigenvalues()(1), oracle.eigenvalues()(0)};
 
     PrincipalResult r;
     try {
@@ -183,14 +181,15 @@ void CheckFamily(const char* name, const Cases& cases)
     Worst worst;
     int failedCases = 0, reported = 0;
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        const auto convention = i % 2 ? AzimuthConvention::azCounterclockwiseFromEast
-                                      : AzimuthConvention::azClockwiseFromNorth;
+        const auto convention =
+            i % 2 ? AzimuthConvention::azCounterclockwiseFromEast : AzimuthConvention::azClockwiseFromNorth;
         if (CheckCase(cases[i], convention, worst, reported) > 0) ++failedCases;
     }
-    std::printf("%s: %zu cases; worst value %.3g, orthonormality %.3g, residual %.3g, "
-                "axis angle * gap %.3g (in eps: %.1f, %.1f, %.1f, %.1f)\n",
-                name, cases.size(), worst.value, worst.orthonormality, worst.residual, worst.angle,
-                worst.value / kEps, worst.orthonormality / kEps, worst.residual / kEps, worst.angle / kEps);
+    std::printf(
+        "%s: %zu cases; worst value %.3g, orthonormality %.3g, residual %.3g, "
+        "axis angle * gap %.3g (in eps: %.1f, %.1f, %.1f, %.1f)\n",
+        name, cases.size(), worst.value, worst.orthonormality, worst.residual, worst.angle,
+        worst.value / kEps, worst.orthonormality / kEps, worst.residual / kEps, worst.angle / kEps);
     EXPECT_EQ(failedCases, 0) << name << ": cases with a failed check";
 }
 

@@ -21,14 +21,14 @@ struct ShownAxis {
 
 bool operator==(const ShownAxis& a, const ShownAxis& b)
 {
-    return a.value == b.value && a.azimuth == b.azimuth && a.dip == b.dip && a.l == b.l &&
-           a.m == b.m && a.n == b.n;
+    return a.value == b.value && a.azimuth == b.azimuth && a.dip == b.dip && a.l == b.l && a.m == b.m &&
+           a.n == b.n;
 }
 
 std::ostream& operator<<(std::ostream& os, const ShownAxis& a)
 {
-    return os << a.value << " az " << a.azimuth << " dip " << a.dip << " (" << a.l << ", " << a.m
-              << ", " << a.n << ")";
+    return os << a.value << " az " << a.azimuth << " dip " << a.dip << " (" << a.l << ", " << a.m << ", "
+              << a.n << ")";
 }
 
 std::vector<ShownAxis> Shown(const StressState& stress, AzimuthConvention convention)
@@ -38,12 +38,9 @@ std::vector<ShownAxis> Shown(const StressState& stress, AzimuthConvention conven
     std::vector<ShownAxis> shown;
     for (int k = 0; k < 3; ++k) {
         const PrincipalAxis& a = r.axes[k];
-        shown.push_back({FormatNumber(values[k], 3, kEnglish),
-                         FormatNumber(RadToDeg(a.azimuth), 2, kEnglish),
-                         FormatNumber(RadToDeg(a.dip), 2, kEnglish),
-                         FormatNumber(a.cosines[0], 6, kEnglish),
-                         FormatNumber(a.cosines[1], 6, kEnglish),
-                         FormatNumber(a.cosines[2], 6, kEnglish)});
+        shown.push_back({FormatNumber(values[k], 3, kEnglish), FormatNumber(RadToDeg(a.azimuth), 2, kEnglish),
+                         FormatNumber(RadToDeg(a.dip), 2, kEnglish), FormatNumber(a.cosines[0], 6, kEnglish),
+                         FormatNumber(a.cosines[1], 6, kEnglish), FormatNumber(a.cosines[2], 6, kEnglish)});
     }
     return shown;
 }
@@ -98,10 +95,9 @@ TEST(PrincipalStresses, PureShear)
 {
     const StressState shear{0, 0, 0, 1, 0, 0};
     EXPECT_EQ(Shown(shear, kNorth),
-              (std::vector<ShownAxis>{
-                  {"1.000", "45.00", "0.00", "-0.707107", "-0.707107", "0.000000"},
-                  {"0.000", "180.00", "90.00", "0.000000", "0.000000", "-1.000000"},
-                  {"-1.000", "135.00", "0.00", "0.707107", "-0.707107", "0.000000"}}));
+              (std::vector<ShownAxis>{{"1.000", "45.00", "0.00", "-0.707107", "-0.707107", "0.000000"},
+                                      {"0.000", "180.00", "90.00", "0.000000", "0.000000", "-1.000000"},
+                                      {"-1.000", "135.00", "0.00", "0.707107", "-0.707107", "0.000000"}}));
     const auto east = Shown(shear, kEast);
     EXPECT_EQ(east[0].azimuth, "45.00");
     EXPECT_EQ(east[1].azimuth, "270.00");
@@ -227,9 +223,8 @@ TEST(Angles, TypedQuarterTurnsAreExact)
     struct Case {
         double degrees, sin, cos;
     };
-    for (const Case& c : {Case{0, 0, 1}, Case{90, 1, 0}, Case{180, 0, -1}, Case{270, -1, 0},
-                          Case{360, 0, 1}, Case{-90, -1, 0}, Case{720, 0, 1}, Case{-630, 1, 0},
-                          Case{1000170, 1, 0}}) {
+    for (const Case& c : {Case{0, 0, 1}, Case{90, 1, 0}, Case{180, 0, -1}, Case{270, -1, 0}, Case{360, 0, 1},
+                          Case{-90, -1, 0}, Case{720, 0, 1}, Case{-630, 1, 0}, Case{1000170, 1, 0}}) {
         const SinCos sc = SinCosOfTyped(DegToRad(c.degrees));
         EXPECT_EQ(sc.sin, c.sin) << c.degrees;
         EXPECT_EQ(sc.cos, c.cos) << c.degrees;
@@ -241,7 +236,8 @@ TEST(Angles, TypedQuarterTurnsAreExact)
 
 TEST(Angles, AzimuthJustWestOfNorthStaysBelowAFullTurn)
 {
-    const Orientation o = OrientationOfDownward({-4.5e-16, 0.92, -0.39}, AzimuthConvention::azClockwiseFromNorth);
+    const Orientation o =
+        OrientationOfDownward({-4.5e-16, 0.92, -0.39}, AzimuthConvention::azClockwiseFromNorth);
     EXPECT_LT(o.azimuth, 2 * kPi);
     EXPECT_GE(o.azimuth, 0);
 }

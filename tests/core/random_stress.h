@@ -16,7 +16,7 @@ class Random {
 public:
     explicit Random(std::uint64_t seed) : engine_(seed) {}
     double Unit() { return std::ldexp(static_cast<double>(engine_() >> 11), -53); }  // [0, 1)
-    double Signed() { return 2 * Unit() - 1; }                                      // [-1, 1)
+    double Signed() { return 2 * Unit() - 1; }                                       // [-1, 1)
     int Below(int n) { return static_cast<int>(engine_() % static_cast<std::uint64_t>(n)); }
     // Degrees in [-720, 720]; one in six an exact multiple of 90 (0 included).
     double AngleDegrees() { return Below(6) == 0 ? 90.0 * (Below(17) - 8) : 1440 * Unit() - 720; }
@@ -50,8 +50,12 @@ StressState Rotated(const Mat3& q, const Vec3& d)
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             for (int k = 0; k < 3; ++k) t[i][j] += q[i][k] * d[k] * q[j][k];
-    return {t[0][0], t[1][1], t[2][2], 0.5 * t[0][1] + 0.5 * t[1][0],
-            0.5 * t[1][2] + 0.5 * t[2][1], 0.5 * t[2][0] + 0.5 * t[0][2]};
+    return {t[0][0],
+            t[1][1],
+            t[2][2],
+            0.5 * t[0][1] + 0.5 * t[1][0],
+            0.5 * t[1][2] + 0.5 * t[2][1],
+            0.5 * t[2][0] + 0.5 * t[0][2]};
 }
 
 }  // namespace tensorium::testing_support

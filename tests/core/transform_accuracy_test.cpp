@@ -1,8 +1,8 @@
 // Accuracy of the user coordinate system and of the stresses on a joint,
 // measured against the defining formulas evaluated with Eigen, on cases drawn
 // from fixed seeds.
-#include <Eigen/Geometry>
 #include <gtest/gtest.h>
+#include <Eigen/Geometry>
 
 #include "tests/core/random_stress.h"
 
@@ -36,19 +36,29 @@ StressState RandomStress(Random& r, double scale)
 {
     const Mat3 q = Rotation(r.Quaternion());
     switch (r.Below(8)) {
-    case 0: case 1: return Rotated(q, {scale * r.Signed(), scale * r.Signed(), scale * r.Signed()});
-    case 2: case 3: {
-        static const double gaps[] = {0.0, 1e-3, 1e-6, 1e-9, 1e-12};
-        const double gap = gaps[r.Below(5)];
-        const bool top = r.Below(2) == 0;
-        const double p = r.Signed(), isolated = top ? p - 0.05 - r.Unit() : p + 0.05 + r.Unit();
-        const double delta = gap * std::max(std::fabs(p), std::fabs(isolated));
-        return Rotated(q, Scaled(top ? Vec3{p, p - delta, isolated} : Vec3{isolated, p, p - delta}, scale));
-    }
-    case 4: { const double c = scale * r.Signed(); return Rotated(q, {c, c, c}); }
-    case 5: { const double c = scale * r.Signed(); return {c, c, c, 0, 0, 0}; }
-    default: return {scale * r.Signed(), scale * r.Signed(), scale * r.Signed(),
-                     scale * r.Signed(), scale * r.Signed(), scale * r.Signed()};
+        case 0:
+        case 1: return Rotated(q, {scale * r.Signed(), scale * r.Signed(), scale * r.Signed()});
+        case 2:
+        case 3: {
+            static const double gaps[] = {0.0, 1e-3, 1e-6, 1e-9, 1e-12};
+            const double gap = gaps[r.Below(5)];
+            const bool top = r.Below(2) == 0;
+            const double p = r.Signed(), isolated = top ? p - 0.05 - r.Unit() : p + 0.05 + r.Unit();
+            const double delta = gap * std::max(std::fabs(p), std::fabs(isolated));
+            return Rotated(q,
+                           Scaled(top ? Vec3{p, p - delta, isolated} : Vec3{isolated, p, p - delta}, scale));
+        }
+        case 4: {
+            const double c = scale * r.Signed();
+            return Rotated(q, {c, c, c});
+        }
+        case 5: {
+            const double c = scale * r.Signed();
+            return {c, c, c, 0, 0, 0};
+        }
+        default:
+            return {scale * r.Signed(), scale * r.Signed(), scale * r.Signed(),
+                    scale * r.Signed(), scale * r.Signed(), scale * r.Signed()};
     }
 }
 
@@ -66,12 +76,18 @@ std::string Describe(const Case& k)
     std::snprintf(text, sizeof text,
                   "stress {%.17g, %.17g, %.17g, %.17g, %.17g, %.17g}, beta %.17g, psi %.17g, "
                   "theta %.17g rad, joint azimuth %.17g, dip %.17g rad, phi %.17g deg, c %.17g, "
-                  "convention %d", s.sx, s.sy, s.sz, s.txy, s.tyz, s.tzx, k.beta, k.psi, k.theta,
-                  k.joint.azimuth, k.joint.dip, k.joint.phi, k.joint.c, static_cast<int>(k.convention));
+                  "convention %d",
+                  s.sx, s.sy, s.sz, s.txy, s.tyz, s.tzx, k.beta, k.psi, k.theta, k.joint.azimuth, k.joint.dip,
+                  k.joint.phi, k.joint.c, static_cast<int>(k.convention));
     return text;
 }
 
-std::string Digits(double x) { char t[32]; std::snprintf(t, sizeof t, "%.17g", x); return t; }
+std::string Digits(double x)
+{
+    char t[32];
+    std::snprintf(t, sizeof t, "%.17g", x);
+    return t;
+}
 
 // B = Rx(psi) Rz(beta) and A = Rz(-theta) as turns about fixed axes, so R = A B;
 // AxisAngleProductIsTheDefinedRotation checks this against the written-out rows.
@@ -95,13 +111,12 @@ double ComponentError(const StressState& s, const Eigen::Matrix3d& e, double m)
 enum Check { kRotation, kOrthonormal, kAxis, kUser, kRoundTrip, kSigma, kTau, kTlim, kChecks };
 const char* const kCheckNames[kChecks] = {
     "R - independent R (abs)", "orthonormality / det", "axis direction from azimuth and dip",
-    "user stress / max|T|", "round trip / max|T|", "joint sigma / max|T|", "joint tau / max|T|",
-    "tlim relative"};
+    "user stress / max|T|",    "round trip / max|T|",  "joint sigma / max|T|",
+    "joint tau / max|T|",      "tlim relative"};
 // In units of the machine epsilon, about twice the worst measured error (in
 // eps: 4.1, 2.5, 4.4, 2.5, 5.0, 6.0, 4.9, 0).
-const double kTolerance[kChecks] = {8 * DBL_EPSILON,  4 * DBL_EPSILON,  8 * DBL_EPSILON,
-                                    8 * DBL_EPSILON,  10 * DBL_EPSILON, 12 * DBL_EPSILON,
-                                    10 * DBL_EPSILON, 2 * DBL_EPSILON};
+const double kTolerance[kChecks] = {8 * DBL_EPSILON,  4 * DBL_EPSILON,  8 * DBL_EPSILON,  8 * DBL_EPSILON,
+                                    10 * DBL_EPSILON, 12 * DBL_EPSILON, 10 * DBL_EPSILON, 2 * DBL_EPSILON};
 using Worst = std::array<double, kChecks>;
 
 // Checks one case; returns the number of failed checks and reports the first
@@ -224,8 +239,8 @@ TEST(TransformAccuracy, FullTurnsChangeNothing)
         const Mat3 y = BuildRotationMatrix(DegToRad(b + tb), DegToRad(p + tp), DegToRad(t + tt)).rotation;
         for (int m = 0; m < 9; ++m)
             EXPECT_LE(std::fabs(x[m / 3][m % 3] - y[m / 3][m % 3]), 1e-12)
-                << "degrees " << Digits(b) << ", " << Digits(p) << ", " << Digits(t) << " plus "
-                << tb << ", " << tp << ", " << tt;
+                << "degrees " << Digits(b) << ", " << Digits(p) << ", " << Digits(t) << " plus " << tb << ", "
+                << tp << ", " << tt;
     }
 }
 
@@ -253,8 +268,12 @@ TEST(TransformAccuracy, ZeroAnglesGiveTheIdentity)
     const StressState s{1e6 * r.Signed(), 1e6 * r.Signed(), 1e6 * r.Signed(),
                         1e6 * r.Signed(), 1e6 * r.Signed(), 1e6 * r.Signed()};
     const StressState u = TransformToUserSystem(s, axes.rotation);
-    EXPECT_EQ(u.sx, s.sx); EXPECT_EQ(u.sy, s.sy); EXPECT_EQ(u.sz, s.sz);
-    EXPECT_EQ(u.txy, s.txy); EXPECT_EQ(u.tyz, s.tyz); EXPECT_EQ(u.tzx, s.tzx);
+    EXPECT_EQ(u.sx, s.sx);
+    EXPECT_EQ(u.sy, s.sy);
+    EXPECT_EQ(u.sz, s.sz);
+    EXPECT_EQ(u.txy, s.txy);
+    EXPECT_EQ(u.tyz, s.tyz);
+    EXPECT_EQ(u.tzx, s.tzx);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ struct Circles {
 void ExpectCircle(const RecordingSeries& s, double centre, double radius)
 {
     ASSERT_EQ(s.points.size(), 91u);
-    const auto [lo, hi] = std::minmax_element(s.points.begin(), s.points.end(),
-                                              [](auto& a, auto& b) { return a.x < b.x; });
+    const auto [lo, hi] =
+        std::minmax_element(s.points.begin(), s.points.end(), [](auto& a, auto& b) { return a.x < b.x; });
     const double drawnCentre = (lo->x + hi->x) / 2, drawnRadius = (hi->x - lo->x) / 2;
     EXPECT_NEAR(drawnCentre, centre, 5e-4);
     EXPECT_NEAR(drawnRadius, radius, 5e-4);
@@ -80,9 +80,9 @@ TEST(MohrCircles, EqualStressesCollapseACircle)
 
 TEST(MohrCircles, StressesAtTheEndsOfTheDoubleRangeGiveFiniteCircles)
 {
-    const double states[][3] = {{1.7e308, 0.266, -1.7e308}, {DBL_MAX, 0.0, -DBL_MAX},
+    const double states[][3] = {{1.7e308, 0.266, -1.7e308},  {DBL_MAX, 0.0, -DBL_MAX},
                                 {DBL_MAX, DBL_MAX, DBL_MAX}, {-DBL_MAX, -DBL_MAX, -DBL_MAX},
-                                {1.79e308, 1.7e308, 1.0},     {DBL_TRUE_MIN, 0.0, -DBL_TRUE_MIN}};
+                                {1.79e308, 1.7e308, 1.0},    {DBL_TRUE_MIN, 0.0, -DBL_TRUE_MIN}};
     for (const auto& s : states) {
         SCOPED_TRACE(testing::Message() << s[0] << ", " << s[1] << ", " << s[2]);
         Circles c;

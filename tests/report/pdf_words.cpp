@@ -47,8 +47,8 @@ PdfPages ReadPdf(const QString& pdfPath)
             const double x0 = a.value("xMin").toDouble(), y0 = a.value("yMin").toDouble();
             const double x1 = a.value("xMax").toDouble(), y1 = a.value("yMax").toDouble();
             PdfWord word;
-            word.boxMm = QRectF(x0 * kMmPerPoint, y0 * kMmPerPoint, (x1 - x0) * kMmPerPoint,
-                                (y1 - y0) * kMmPerPoint);
+            word.boxMm =
+                QRectF(x0 * kMmPerPoint, y0 * kMmPerPoint, (x1 - x0) * kMmPerPoint, (y1 - y0) * kMmPerPoint);
             word.text = xml.readElementText();
             pages.words.push_back(word);
         }
