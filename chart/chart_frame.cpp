@@ -33,8 +33,11 @@ double TitleBand(const TChartAxis& axis)
 // maximum; halved first where a width overflows a double.
 double FractionOf(const AxisScale& scale, double value)
 {
-    const double fraction = (value - scale.minimum) / scale.Span();
-    if (std::isfinite(fraction)) return fraction;
+    // Decided on the width, not on the quotient: over an infinite width a
+    // finite distance gives a finite but wrong fraction of 0.
+    const double span = scale.Span();
+    const double fraction = (value - scale.minimum) / span;
+    if (std::isfinite(span) && std::isfinite(fraction)) return fraction;
     return (0.5 * value - 0.5 * scale.minimum) / (0.5 * scale.maximum - 0.5 * scale.minimum);
 }
 

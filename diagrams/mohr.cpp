@@ -1,5 +1,6 @@
 #include "diagrams/mohr.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/angles.h"
@@ -13,9 +14,12 @@ void DrawMohrCircles(const MohrSeries& series, double s1, double s2, double s3)
     series.s1s2->Clear();
     // Halved before they are added or subtracted: a sum or difference of two
     // stresses near the double range would overflow.
+    // sigma is kept between the two stresses, its exact range: rounding can
+    // carry cos(a) r + centre past the double range when si is near it.
     auto point = [](double a, double si, double sj) {
         const double radius = si * 0.5 - sj * 0.5, centre = si * 0.5 + sj * 0.5;
-        return std::pair<double, double>{std::cos(a) * radius + centre, std::sin(a) * radius};
+        const double sigma = std::clamp(std::cos(a) * radius + centre, std::min(si, sj), std::max(si, sj));
+        return std::pair<double, double>{sigma, std::sin(a) * radius};
     };
     for (int k = 0; k <= 90; ++k) {
         const double a = k * kPi / 45;

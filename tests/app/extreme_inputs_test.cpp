@@ -11,6 +11,7 @@
 #include "chart/tchart.h"
 #include "core/tensor_error.h"
 #include "tests/app/window_fixture.h"
+#include "tests/chart/chart_checks.h"
 #include "tests/chart/svg_shapes.h"
 
 namespace tensorium::testing_support {
@@ -63,6 +64,7 @@ protected:
             for (const SvgLine& line : svg.lines)
                 for (const QPointF& p : line.points) EXPECT_TRUE(IsFinite(p)) << line.stroke.toStdString();
         }
+        ExpectLinearMapping(*Find<TChart>("Chart2"));
         for (const char* circle : {"seriesS1S2", "seriesS1S3", "seriesS2S3"})
             EXPECT_EQ(Find<TChartSeries>(circle)->Points().size(), 91u) << circle;
     }
@@ -108,6 +110,9 @@ TEST_F(ExtremeInputs, AllSixComponentsAtTheTopOfTheDoubleRange)
     ExpectDrawnOrReported({top, bottom, "0", "0", "0", "0"});
     ExpectDrawnOrReported({top, top, top, "0", "0", "0"});
     ExpectDrawnOrReported({"0", "0", "0", top, bottom, top});
+    // Circles whose rounded points used to pass the double range.
+    ExpectDrawnOrReported({"1.7976931348623157e308", "1e306", "0", "0", "0", "0"});
+    ExpectDrawnOrReported({"1e308", "-1e308", "0", "0", "0", "0"});
 }
 
 TEST_F(ExtremeInputs, StressesAtTheBottomOfTheDoubleRange)

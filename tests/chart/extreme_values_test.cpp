@@ -2,8 +2,10 @@
 // stay finite, on screen, in larger images and in the SVG.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <vector>
 
 #include <QLocale>
 
@@ -37,6 +39,7 @@ void ExpectDrawnChart(const TChart& chart)
                 EXPECT_TRUE(IsFinite(chart.ToTarget(target, point.x, point.y))) << point.x << ", " << point.y;
         }
     }
+    ExpectLinearMapping(chart);
     const QImage image = Render(chart, 1.0);
     EXPECT_NE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::magenta));
 

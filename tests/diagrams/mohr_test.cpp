@@ -82,7 +82,8 @@ TEST(MohrCircles, StressesAtTheEndsOfTheDoubleRangeGiveFiniteCircles)
 {
     const double states[][3] = {{1.7e308, 0.266, -1.7e308},  {DBL_MAX, 0.0, -DBL_MAX},
                                 {DBL_MAX, DBL_MAX, DBL_MAX}, {-DBL_MAX, -DBL_MAX, -DBL_MAX},
-                                {1.79e308, 1.7e308, 1.0},    {DBL_TRUE_MIN, 0.0, -DBL_TRUE_MIN}};
+                                {1.79e308, 1.7e308, 1.0},    {DBL_TRUE_MIN, 0.0, -DBL_TRUE_MIN},
+                                {DBL_MAX, 1e306, 0.0}};
     for (const auto& s : states) {
         SCOPED_TRACE(testing::Message() << s[0] << ", " << s[1] << ", " << s[2]);
         Circles c;
