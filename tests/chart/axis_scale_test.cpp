@@ -258,7 +258,7 @@ TEST(AxisScale, HandMadeScalesWithAnUnusableStepGiveNoTicks)
     AxisScale far;
     far.minimum = far.maximum = 1e300;
     far.majorStep = 1.0;
-    for (double tick : MajorTicks(far)) EXPECT_EQ(tick, 1e300);
+    EXPECT_TRUE(MajorTicks(far).empty()) << "a step of 1 is too fine to count up to 1e300";
     AxisScale many;
     many.minorPerMajor = 2147483647;
     EXPECT_TRUE(MinorTicks(many, false).empty());

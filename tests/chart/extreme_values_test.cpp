@@ -103,6 +103,7 @@ TEST(ExtremeValues, EqualScalesOfAHugeAndATinyRangeKeepAFinitePlot)
         ASSERT_TRUE(IsFinite(plot));
         EXPECT_GE(plot.width(), 0.0);
         EXPECT_GE(plot.height(), 0.0);
+        EXPECT_GT(std::max(plot.width(), plot.height()), 100.0) << "the longer side keeps the room";
         EXPECT_TRUE(target.contains(plot.center()));
         EXPECT_TRUE(IsFinite(chart.ToTarget(target, r[1], r[3])));
         Render(chart, 1.0);
