@@ -206,7 +206,7 @@ void CheckScientific(const std::string& text, double value, const NumberSeparato
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     uint8_t bytes[10] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
+    if (size > 0) std::memcpy(bytes, data, std::min(size, sizeof bytes));  // data may be null when empty
     double value;
     std::memcpy(&value, bytes, sizeof value);
     const int requested = bytes[8] % 37 - 3;

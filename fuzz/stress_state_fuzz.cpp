@@ -217,7 +217,7 @@ void CheckJoint(const ScaledStress& t, const JointPlane& plane, const JointResul
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     uint8_t bytes[49] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
+    if (size > 0) std::memcpy(bytes, data, std::min(size, sizeof bytes));  // data may be null when empty
     double c[6];
     std::memcpy(c, bytes, sizeof c);
     for (double x : c)

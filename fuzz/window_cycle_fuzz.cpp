@@ -132,7 +132,7 @@ void CheckChart(const TChart& chart)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     uint8_t bytes[105] = {};
-    std::memcpy(bytes, data, std::min(size, sizeof bytes));
+    if (size > 0) std::memcpy(bytes, data, std::min(size, sizeof bytes));  // data may be null when empty
     double global[6], other[7];
     std::memcpy(global, bytes, sizeof global);
     std::memcpy(other, bytes + 49, sizeof other);
