@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <utility>
 
 #include "app/app_identity.h"
 #include "app/failure_box.h"
@@ -56,8 +57,13 @@ void TFrmTensorium::WireEvents()
 {
     auto guard = [this](void (TFrmTensorium::*handler)()) { return [this, handler] { Guarded(handler); }; };
     for (TEdit* field : {input_sx, input_sy, input_sz, input_txy, input_tyz, input_tzx, input_joint_beta,
-                         input_joint_psi, input_joint_phi, input_joint_c})
-        connect(field, &TEdit::exited, this, guard(&TFrmTensorium::btnCalculateClick));
+                         input_joint_psi, input_joint_phi, input_joint_c}) {
+        connect(field, &TEdit::exited, this, [this] {
+            if (!leadingToFailedField_) Guarded(&TFrmTensorium::btnCalculateClick, Trigger::FocusChange);
+        });
+        // Return commits the field as leaving it does, and keeps the focus there.
+        connect(field, &QLineEdit::returnPressed, this, guard(&TFrmTensorium::btnCalculateClick));
+    }
     connect(PageControl, &QTabWidget::currentChanged, this, [this] {
         if (!pageChangeFromCode_) Guarded(&TFrmTensorium::btnCalculateClick);
     });
@@ -86,17 +92,39 @@ void TFrmTensorium::WireEvents()
 }
 
 // The one guard around every handler: a failure ends the handler and is
-// shown; the window keeps running.
-void TFrmTensorium::Guarded(void (TFrmTensorium::*handler)())
+// shown; the window keeps running. A field that failed to read takes the
+// focus once the failure is shown.
+void TFrmTensorium::Guarded(void (TFrmTensorium::*handler)(), Trigger trigger)
 {
+    fieldBeingRead_ = nullptr;
+    QString message;
     try {
         (this->*handler)();
+        return;
     } catch (const TensorError& failure) {
-        const std::string& message = failure.message();
-        reportFailure_(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        message =
+            QString::fromUtf8(failure.message().data(), static_cast<qsizetype>(failure.message().size()));
     } catch (const std::exception& failure) {
-        reportFailure_(QString::fromUtf8(failure.what()));
+        message = QString::fromUtf8(failure.what());
     }
+    TEdit* failed = std::exchange(fieldBeingRead_, nullptr);
+    // The user is repairing another field: the marked one tells enough.
+    if (trigger == Trigger::FocusChange && failed && failed->showsFailedText()) return;
+    reportFailure_(message);
+    if (failed) LeadToFailedField(failed);
+}
+
+// The field's page comes up without a cycle, and the focus moves into the
+// field without the field it leaves starting one.
+void TFrmTensorium::LeadToFailedField(TEdit* field)
+{
+    field->markFailed();
+    leadingToFailedField_ = true;
+    for (QWidget* w = field; w; w = w->parentWidget())
+        if (PageControl->indexOf(w) >= 0) SwitchPageFromCode(w);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+    leadingToFailedField_ = false;
 }
 
 void TFrmTensorium::showEvent(QShowEvent* event)
@@ -146,9 +174,14 @@ void TFrmTensorium::RecalculateAll()
     DrawDiagrams();
 }
 
-double TFrmTensorium::ReadNumber(const TEdit* field) const
+// A failure of the parsing leaves the field recorded for the guard.
+double TFrmTensorium::ReadNumber(TEdit* field)
 {
-    return ParseNumber(field->text().toStdString(), separators_.decimal);
+    fieldBeingRead_ = field;
+    const double value = ParseNumber(field->text().toStdString(), separators_.decimal);
+    fieldBeingRead_ = nullptr;
+    field->clearFailureMark();
+    return value;
 }
 
 void TFrmTensorium::ReadAzimuthConvention()
@@ -294,11 +327,16 @@ void TFrmTensorium::ShowGlobalStresses()
 // A page shown by the program is not a user's page change: no cycle runs.
 void TFrmTensorium::ShowPageFromCode(QWidget* page)
 {
+    SwitchPageFromCode(page);
+    // The input focus goes to the page's first field in tab order.
+    if (page == tbcGlobal) input_tzx->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmTensorium::SwitchPageFromCode(QWidget* page)
+{
     pageChangeFromCode_ = true;
     PageControl->setCurrentWidget(page);
     pageChangeFromCode_ = false;
-    // The input focus goes to the page's first field in tab order.
-    if (page == tbcGlobal) input_tzx->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tensorium

@@ -112,11 +112,16 @@ private:
     void TransformToGlobalSystem();
     void ShowGlobalStresses();
 
-    double ReadNumber(const TEdit* field) const;
+    double ReadNumber(TEdit* field);
     void ShowNumber(TEdit* field, double value, int decimals) const;
     void ShowStressBoxes(const std::array<TEdit*, 6>& boxes, const StressState& stress) const;
-    void Guarded(void (TFrmTensorium::*handler)());
+    // A field losing the focus does not show again the failure of a field
+    // that is still marked with the same text; a command always shows it.
+    enum class Trigger { Command, FocusChange };
+    void Guarded(void (TFrmTensorium::*handler)(), Trigger trigger = Trigger::Command);
+    void LeadToFailedField(TEdit* field);
     void ShowPageFromCode(QWidget* page);
+    void SwitchPageFromCode(QWidget* page);
 
     // Building the window.
     void BuildMenu();
@@ -143,6 +148,9 @@ private:
 
     FailureReporter reportFailure_;
     bool pageChangeFromCode_ = false;
+    // The field a read step is reading; null outside the reading.
+    TEdit* fieldBeingRead_ = nullptr;
+    bool leadingToFailedField_ = false;
 
     // Controls the cycle reads and writes.
     QTabWidget* PageControl = nullptr;

@@ -38,7 +38,7 @@ void TFrmTensorium::BuildMenu()
     bar->setObjectName("MainMenu1");
     bar->setNativeMenuBar(false);
 
-    QMenu* file = bar->addMenu("File");
+    QMenu* file = bar->addMenu("&File");
     file->setObjectName("mnuFile");
     file->menuAction()->setObjectName("mnuFile");
     mnuPrintForm = AddItem(file, "mnuPrintForm", "Print form");
@@ -54,13 +54,13 @@ void TFrmTensorium::BuildMenu()
     mnuExit = AddItem(file, "mnuExit", "Exit");
     mnuExit->setShortcut(QKeySequence("Alt+F4"));
 
-    QMenu* edit = bar->addMenu("Edit");
+    QMenu* edit = bar->addMenu("&Edit");
     edit->setObjectName("mnuEdit");
     edit->menuAction()->setObjectName("mnuEdit");
     mnuCopyStereograph = AddItem(edit, "mnuCopyStereograph", "Copy stereograph");
     mnuCopyMohrCircles = AddItem(edit, "mnuCopyMohrCircles", "Copy Mohr circles");
 
-    QMenu* angles = bar->addMenu("Angles");
+    QMenu* angles = bar->addMenu("&Angles");
     angles->setObjectName("mnuAgles");
     angles->menuAction()->setObjectName("mnuAgles");
     AddHeading(angles, "mnuAnglesPrincipalStress", "Principal stress - Azimuth definition:");

@@ -8,6 +8,7 @@
 
 #include "app/app_identity.h"
 #include "app/frm_tensorium.h"
+#include "app/group_frame.h"
 #include "app/help_texts.h"
 #include "app/regional.h"
 #include "app/widgets/tedit.h"
@@ -84,6 +85,16 @@ TPicture* AddPicture(QWidget* parent, const QString& name, const QString& resour
     return picture;
 }
 
+// A screen reader announces a field by the words of its label.
+void NameAfterLabel(QLabel* label, QWidget* field)
+{
+    label->setBuddy(field);
+    QString words = label->text();
+    words.remove('&');
+    while (words.endsWith(':') || words.endsWith(' ')) words.chop(1);
+    field->setAccessibleName(words);
+}
+
 // Tab visits the widgets in the order given.
 void ChainTabOrder(std::initializer_list<QWidget*> widgets)
 {
@@ -119,9 +130,10 @@ std::array<TEdit*, 6> AddStressBoxes(QGroupBox* group, const QStringList& names,
     const int tops[6] = {16, 42, 68, 100, 126, 152};
     std::array<TEdit*, 6> boxes{};
     for (int i = 0; i < 6; ++i) {
-        AddLabel(group, "lbl" + names[i], captions[i], labelX, tops[i]);
+        QLabel* label = AddLabel(group, "lbl" + names[i], captions[i], labelX, tops[i]);
         boxes[i] = AddEdit(group, names[i], {24, tops[i], 73, 21},
                            Localized(defaults[i].toUtf8().constData(), separators));
+        NameAfterLabel(label, boxes[i]);
     }
     return boxes;
 }
@@ -142,16 +154,18 @@ QWidget* TFrmTensorium::BuildGlobalPage()
 
     QTextEdit* help = AddHelp(page, "RichEdit1", {136, 8, 265, 180}, help::GlobalPage());
     AddPicture(page, "Image1", ":/images/image1_global_element.svg", {408, 8, 200, 180});
-    btnCalculate = AddButton(page, "btnCalculate", "Calculate", {24, 336, 75, 25});
+    btnCalculate = AddButton(page, "btnCalculate", "&Calculate", {24, 336, 75, 25});
 
     QLabel* note =
         AddLabel(page, "Label59", "Enter your own comments. Comments are being printed in report.", 328, 280);
     note->setWordWrap(true);
     note->setGeometry(328, 280, 227, 26);
-    AddLabel(page, "Label57", "User comment 1:", 240, 312);
-    AddLabel(page, "Label58", "User comment 2:", 240, 344);
+    QLabel* comment1 = AddLabel(page, "Label57", "User comment 1:", 240, 312);
+    QLabel* comment2 = AddLabel(page, "Label58", "User comment 2:", 240, 344);
     edtUserComment1 = AddEdit(page, "edtUserComment1", {328, 312, 273, 21});
     edtUserComment2 = AddEdit(page, "edtUserComment2", {328, 344, 273, 21});
+    NameAfterLabel(comment1, edtUserComment1);
+    NameAfterLabel(comment2, edtUserComment2);
 
     // The stress boxes are visited from the bottom up.
     ChainTabOrder({input_tzx, input_tyz, input_txy, input_sz, input_sy, input_sx, help, btnCalculate,
@@ -189,12 +203,21 @@ QWidget* TFrmTensorium::BuildPrincipalPage()
         *azimuths[c] = AddEdit(group, "input_s" + n + "_beta", {8, 88, 65, 21});
         AddLabel(group, "lblDip" + n, "Dip angle", 8, 120);
         *dips[c] = AddEdit(group, "input_s" + n + "_psi", {8, 136, 65, 21});
+        // The labels head a column: the name says whose value it is.
+        (*values[c])->setAccessibleName("Value of s" + n);
+        (*azimuths[c])->setAccessibleName("Azimuth of s" + n);
+        (*dips[c])->setAccessibleName("Dip angle of s" + n);
         const char* letters[3] = {"L", "M", "N"};
         const int tops[3] = {176, 208, c == 2 ? 236 : 240};
-        for (int r = 0; r < 3; ++r)
+        for (int r = 0; r < 3; ++r) {
             *cosines[c][r] =
                 AddEdit(group, QString("edt%1%2").arg(letters[r]).arg(column.index), {8, tops[r], 57, 21});
-        for (TEdit* field : group->findChildren<TEdit*>()) field->setReadOnly(field != edtL1);
+            (*cosines[c][r])->setAccessibleName(QString("%1 of axis %2").arg(letters[r]).arg(column.index));
+        }
+        for (TEdit* field : group->findChildren<TEdit*>()) {
+            field->setReadOnly(field != edtL1);
+            field->setFitsShownText(true);
+        }
         const int labelX[3] = {8, 112, 216};
         const int labelY[3] = {184, 216, 248};
         for (int r = 0; r < 3; ++r)
@@ -216,18 +239,23 @@ QWidget* TFrmTensorium::BuildUserPage()
         {"sx'", "sy'", "sz'", "txy'", "tyz'", "tzx'"}, {"3.4", "1", "8", "1", "-1", "2"}, 6, separators_);
     edtsxt = boxes[0], edtsyt = boxes[1], edtszt = boxes[2];
     edttxyt = boxes[3], edttyzt = boxes[4], edttzxt = boxes[5];
+    // The cycle writes these boxes; "Update global from user" reads them back.
+    for (TEdit* box : boxes) box->setFitsShownText(true);
 
     QGroupBox* angles = AddGroup(page, "GroupBox7", "Angles - degrees (o)", {144, 8, 121, 180});
-    AddLabel(angles, "lblbeta", "beta", 16, 16);
-    AddLabel(angles, "lblpsi", "psi", 24, 56);
-    AddLabel(angles, "lbltheta", "theta", 16, 96);
+    QLabel* beta = AddLabel(angles, "lblbeta", "beta", 16, 16);
+    QLabel* psi = AddLabel(angles, "lblpsi", "psi", 24, 56);
+    QLabel* theta = AddLabel(angles, "lbltheta", "theta", 16, 96);
     edtbeta = AddEdit(angles, "edtbeta", {48, 16, 65, 21}, "125");
     edtpsi = AddEdit(angles, "edtpsi", {48, 56, 65, 21}, "30");
     edttheta = AddEdit(angles, "edttheta", {48, 96, 65, 21}, "15");
+    NameAfterLabel(beta, edtbeta);
+    NameAfterLabel(psi, edtpsi);
+    NameAfterLabel(theta, edttheta);
 
     AddPicture(page, "Image3", ":/images/image3_user_angles.svg", {272, 8, 330, 201});
-    btnUpdateUser = AddButton(page, "btnUpdateUser", "Update user from global", {16, 216, 121, 25});
-    btnUpdateGlobal = AddButton(page, "btnUpdateGlobal", "Update global from user", {16, 336, 121, 25});
+    btnUpdateUser = AddButton(page, "btnUpdateUser", "Update &user from global", {16, 216, 121, 25});
+    btnUpdateGlobal = AddButton(page, "btnUpdateGlobal", "Update &global from user", {16, 336, 121, 25});
     QTextEdit* help = AddHelp(page, "RichEdit4", {168, 216, 433, 145}, help::UserPage());
 
     ChainTabOrder({edttzxt, edttyzt, edttxyt, edtszt, edtsyt, edtsxt, edtbeta, edtpsi, edttheta,
@@ -239,9 +267,9 @@ QWidget* TFrmTensorium::BuildStereographicPage()
 {
     QWidget* page = AddPage("tbcStereographic");
     BuildStereographicChart(page);
-    chkShowPrincipal = AddCheck(page, "chkShowPrincipal", "Show principal stress", {384, 8, 121, 17}, true);
-    chkUser = AddCheck(page, "chkUser", "Show user axes", {384, 32, 121, 17}, false);
-    chkJoint = AddCheck(page, "chkJoint", "Show joint", {384, 56, 121, 17}, false);
+    chkShowPrincipal = AddCheck(page, "chkShowPrincipal", "Show &principal stress", {384, 8, 121, 17}, true);
+    chkUser = AddCheck(page, "chkUser", "Show &user axes", {384, 32, 121, 17}, false);
+    chkJoint = AddCheck(page, "chkJoint", "Show &joint", {384, 56, 121, 17}, false);
     AddHelp(page, "RichEdit5", {376, 128, 233, 241}, help::StereographicPage());
     return page;
 }
@@ -261,16 +289,18 @@ QWidget* TFrmTensorium::BuildJointPage()
     joint->setProperty("hint", "Joint, plane direction - strenth parameters (geotechnical sign considered)");
     AddLabel(joint, "lblPlaneDirection", "Plane direction:", 8, 16);
     AddLabel(joint, "lblStrengthParams", "Joint strength params:", 16, 80);
-    AddLabel(joint, "lbljoint_beta", "az(right/Y):", 8, 32);
-    AddLabel(joint, "lbljoint_psi", "psi (dip):", 8, 56);
-    AddLabel(joint, "lbljoint_phi", "phi (o):", 24, 96);
-    AddLabel(joint, "lbljoint_c", "c:", 24, 120);
+    QLabel* jointLabels[4] = {AddLabel(joint, "lbljoint_beta", "az(right/Y):", 8, 32),
+                              AddLabel(joint, "lbljoint_psi", "psi (dip):", 8, 56),
+                              AddLabel(joint, "lbljoint_phi", "phi (o):", 24, 96),
+                              AddLabel(joint, "lbljoint_c", "c:", 24, 120)};
     input_joint_beta = AddEdit(joint, "input_joint_beta", {64, 32, 73, 21}, "16");
     input_joint_beta->setProperty(
         "hint", "Alpha angle, the azimuth of the maximum dip direction, measured clockwise from the North");
     input_joint_psi = AddEdit(joint, "input_joint_psi", {64, 56, 73, 21}, "33");
     input_joint_phi = AddEdit(joint, "input_joint_phi", {64, 96, 73, 21}, "14");
     input_joint_c = AddEdit(joint, "input_joint_c", {64, 120, 73, 21}, "1");
+    TEdit* jointInputs[4] = {input_joint_beta, input_joint_psi, input_joint_phi, input_joint_c};
+    for (int i = 0; i < 4; ++i) NameAfterLabel(jointLabels[i], jointInputs[i]);
 
     // The result panel takes no input; its texts keep their colours.
     auto* results = new QWidget(page);
@@ -286,18 +316,22 @@ QWidget* TFrmTensorium::BuildJointPage()
     results->setPalette(p);
     AddLabel(results, "lblJointStresses", "Joint stresses:", 8, 8);
     AddLabel(results, "lblJointStrength", "Joint strength:", 8, 80);
-    AddLabel(results, "lblsigma", "Normal, s:", 8, 24);
-    AddLabel(results, "lbltau", "Shear, t:", 8, 48);
-    AddLabel(results, "lbltaulim", "tlim:", 24, 96);
-    AddLabel(results, "lblSF", "SF:", 24, 120);
+    QLabel* resultLabels[4] = {
+        AddLabel(results, "lblsigma", "Normal, s:", 8, 24), AddLabel(results, "lbltau", "Shear, t:", 8, 48),
+        AddLabel(results, "lbltaulim", "tlim:", 24, 96), AddLabel(results, "lblSF", "SF:", 24, 120)};
     input_sigma = AddEdit(results, "input_sigma", {72, 24, 65, 21});
     input_tau = AddEdit(results, "input_tau", {72, 48, 65, 21});
     input_taulim = AddEdit(results, "input_taulim", {72, 96, 65, 21});
     input_SF = AddEdit(results, "input_SF", {72, 120, 65, 21});
-    for (TEdit* field : {input_sigma, input_tau, input_taulim, input_SF}) field->setReadOnly(true);
+    TEdit* outputs[4] = {input_sigma, input_tau, input_taulim, input_SF};
+    for (int i = 0; i < 4; ++i) {
+        outputs[i]->setReadOnly(true);
+        outputs[i]->setFitsShownText(true);
+        NameAfterLabel(resultLabels[i], outputs[i]);
+    }
     results->setEnabled(false);
 
-    btnCalculateJoint = AddButton(page, "btnCalculateJoint", "Calculate", {0, 200, 75, 25});
+    btnCalculateJoint = AddButton(page, "btnCalculateJoint", "&Calculate", {0, 200, 75, 25});
     AddPicture(page, "Image4", ":/images/image4_joint_tetrahedron.svg", {376, 8, 225, 217});
     AddHelp(page, "RichEdit6", {0, 232, 601, 137}, help::JointPage());
     return page;
@@ -306,7 +340,7 @@ QWidget* TFrmTensorium::BuildJointPage()
 QWidget* TFrmTensorium::BuildAboutPage()
 {
     QWidget* page = AddPage("tbcAbout");
-    AddHelp(page, "RichEdit3", {8, 8, 577, 161}, help::AboutPage());
+    QTextEdit* help = AddHelp(page, "RichEdit3", {8, 8, 577, 161}, help::AboutPage());
     Label28 = new TLinkLabel(identity::kInstitution, page);
     Label28->setObjectName("Label28");
     Label28->move(8, 184);
@@ -319,6 +353,8 @@ QWidget* TFrmTensorium::BuildAboutPage()
     for (QLabel* label :
          {static_cast<QLabel*>(Label28), static_cast<QLabel*>(Label32), static_cast<QLabel*>(Label33)})
         label->adjustSize();
+    // Tab visits the links as they are read: left to right, then down.
+    ChainTabOrder({help, Label28, Label33, Label32});
 
     // Holder of the report design; never shown in the window.
     auto* holder = new QLabel("Panel1", page);
@@ -352,6 +388,8 @@ void TFrmTensorium::BuildPages()
     PageControl->addTab(tbcAbout, "About");
     PageControl->setCurrentWidget(tbcGlobal);
     setCentralWidget(client);
+    // Measured in the window's font and style, which the pages have only now.
+    for (QGroupBox* group : client->findChildren<QGroupBox*>()) KeepControlsBelowFrameTop(group);
 }
 
 }  // namespace tensorium

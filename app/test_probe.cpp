@@ -60,7 +60,8 @@ void TestProbe::Snapshot() const
         if (const auto* window = qobject_cast<const QMainWindow*>(top)) {
             const QMenuBar* bar = window->menuBar();
             for (QAction* menu : bar->actions())
-                s << "menu\t" << menu->text() << '\t' << Place(bar, bar->actionGeometry(menu)) << '\n';
+                s << "menu\t" << QString(menu->text()).remove('&') << '\t'
+                  << Place(bar, bar->actionGeometry(menu)) << '\n';
         }
         if (const auto* menu = qobject_cast<const QMenu*>(top)) {
             for (QAction* item : menu->actions())

@@ -96,12 +96,12 @@ TEST_F(WindowLayout, CaptionsOfGroupsButtonsAndCheckBoxes)
     EXPECT_EQ(Find<QGroupBox>("GroupBox7")->title(), "Angles - degrees (o)");
     EXPECT_EQ(Find<QGroupBox>("GroupBox8")->title(), "Joint");
     EXPECT_EQ(Find<QGroupBox>("GroupBox1")->title(), "s1");
-    EXPECT_EQ(Find<QPushButton>("btnCalculate")->text(), "Calculate");
-    EXPECT_EQ(Find<QPushButton>("btnUpdateUser")->text(), "Update user from global");
+    EXPECT_EQ(Find<QPushButton>("btnCalculate")->text(), "&Calculate");
+    EXPECT_EQ(Find<QPushButton>("btnUpdateUser")->text(), "Update &user from global");
     EXPECT_EQ(Find<QPushButton>("btnUpdateGlobal")->geometry(), QRect(16, 336, 121, 25));
     EXPECT_TRUE(Find<QCheckBox>("chkShowPrincipal")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("chkUser")->isChecked());
-    EXPECT_EQ(Find<QCheckBox>("chkJoint")->text(), "Show joint");
+    EXPECT_EQ(Find<QCheckBox>("chkJoint")->text(), "Show &joint");
     EXPECT_EQ(Find<QLabel>("Label59")->text(),
               "Enter your own comments. Comments are being printed in report.");
     EXPECT_EQ(Find<QLabel>("Label1")->text(), "sx");
@@ -170,7 +170,7 @@ TEST_F(WindowLayout, MenuItemsWithTheirStates)
     EXPECT_TRUE(Action("mnuAngleRight")->isChecked());
     EXPECT_FALSE(Action("mnuAngleLeft")->isChecked());
     EXPECT_TRUE(Action("N1")->isSeparator());
-    const QStringList menus = {"File", "Edit", "Angles"};
+    const QStringList menus = {"&File", "&Edit", "&Angles"};
     const auto bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(bar[i]->text(), menus[i]);
