@@ -1,0 +1,42 @@
+#include "core/stability.h"
+
+#include <cmath>
+
+#include "core/angles.h"
+
+namespace tensorium {
+namespace {
+
+std::optional<double> Quotient(double numerator, double denominator)
+{
+    if (denominator == 0) return std::nullopt;
+    const double q = numerator / denominator;
+    if (!std::isfinite(q)) return std::nullopt;
+    return q;
+}
+
+}  // namespace
+
+PlaneStability AssessPlane(double sigma, double tau, double s1, double s3, double phiDegrees, double c,
+                           double porePressure)
+{
+    const double tanPhi = std::tan(kPi * phiDegrees / 180);
+    PlaneStability s;
+    s.sigmaEff = sigma - porePressure;
+    // As on the joint page: no frictional strength in tension.
+    const double limit = s.sigmaEff < 0 ? 0.0 : tanPhi * s.sigmaEff + c;
+    s.safetyFactor = Quotient(limit, tau);
+    s.slipTendency = Quotient(tau, s.sigmaEff);
+    s.dilationTendency = Quotient(s1 - sigma, s1 - s3);
+    const std::optional<double> excess = Quotient(tau - c, tanPhi);
+    if (excess && std::isfinite(s.sigmaEff - *excess)) s.criticalPressureRise = s.sigmaEff - *excess;
+    return s;
+}
+
+PlaneStability AssessJoint(const JointResult& joint, const JointPlane& plane,
+                           const PrincipalResult& principal, double porePressure)
+{
+    return AssessPlane(joint.sigma, joint.tau, principal.s1, principal.s3, plane.phi, plane.c, porePressure);
+}
+
+}  // namespace tensorium

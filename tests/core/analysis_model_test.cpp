@@ -1,0 +1,133 @@
+// The analysis without a window: the snapshot of the defaults, a failing
+// step that keeps what was computed before it, the views that follow, and
+// the stability of a plane with and without pore pressure.
+#include "core/analysis_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/number_format.h"
+#include "core/stability.h"
+#include "core/tensor_error.h"
+#include "tests/core/random_stress.h"
+
+namespace tensorium {
+namespace {
+
+const NumberSeparators kEnglish{".", ","};
+std::string F(double v, int decimals = 3) { return FormatNumber(v, decimals, kEnglish); }
+std::string F(const std::optional<double>& v) { return v ? F(*v) : "none"; }
+
+AnalysisModel DefaultModel()
+{
+    AnalysisModel model;
+    AnalysisState& s = model.state();
+    s.convention = AzimuthConvention::azClockwiseFromNorth;
+    s.stress = {3.4, 1, 8, 1, -1, 2};
+    s.user.beta = DegToRad(125), s.user.psi = DegToRad(30), s.user.theta = DegToRad(15);
+    s.joint = {DegToRad(16), DegToRad(33), 14, 1};
+    return model;
+}
+
+TEST(AnalysisModel, TheDefaultsGiveTheWindowsNumbers)
+{
+    AnalysisModel model = DefaultModel();
+    model.ComputeAll();
+    const AnalysisState& s = model.state();
+    EXPECT_EQ(F(s.principal.s1), "8.794");
+    EXPECT_EQ(F(RadToDeg(s.principal.axes[0].azimuth), 2), "283.10");
+    EXPECT_EQ(F(s.user.stress.sx), "2.082");
+    EXPECT_EQ(F(s.jointResult.sigma), "5.760");
+    EXPECT_EQ(F(SafetyFactor(s.jointResult)), "0.604");
+}
+
+TEST(AnalysisModel, AFailingStepKeepsTheResultsBeforeIt)
+{
+    AnalysisModel model = DefaultModel();
+    model.ComputeAll();
+    const double s1 = model.state().principal.s1;
+    model.state().stress = {1.7e308, 1.7e308, 1.7e308, 1.7e308, 1.7e308, 1.7e308};
+    EXPECT_THROW(model.ComputeAll(), TensorError);
+    // The rotation was rebuilt, the principal step failed: the rest is as before.
+    EXPECT_EQ(model.state().principal.s1, s1);
+    EXPECT_EQ(F(model.state().jointResult.sigma), "5.760");
+}
+
+TEST(AnalysisModel, ViewsFollowEachPublishedCycle)
+{
+    AnalysisModel model = DefaultModel();
+    int calls = 0;
+    double seen = 0;
+    model.AddListener([&](const AnalysisState& s) {
+        ++calls;
+        seen = s.principal.s1;
+    });
+    model.ComputeAll();
+    EXPECT_EQ(calls, 0) << "computing alone notifies nobody";
+    model.Publish();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seen, model.state().principal.s1);
+}
+
+TEST(AnalysisModel, UpdateGlobalFromUserRoundTrips)
+{
+    AnalysisModel model = DefaultModel();
+    model.ComputeAll();
+    const StressState before = model.state().stress;
+    model.TransformToGlobalSystem();
+    EXPECT_NEAR(model.state().stress.sx, before.sx, 8 * 8 * DBL_EPSILON);
+    EXPECT_NEAR(model.state().stress.tzx, before.tzx, 8 * 8 * DBL_EPSILON);
+}
+
+TEST(PlaneStability, TheDefaultJointUnderAPorePressureOfTwo)
+{
+    AnalysisModel model = DefaultModel();
+    model.ComputeAll();
+    const AnalysisState& s = model.state();
+    const PlaneStability p = AssessJoint(s.jointResult, s.joint, s.principal, 2);
+    EXPECT_EQ(F(p.sigmaEff), "3.760");
+    EXPECT_EQ(F(p.safetyFactor), "0.480");
+    EXPECT_EQ(F(p.slipTendency), "1.073");
+    EXPECT_EQ(F(p.dilationTendency), "0.356");
+    EXPECT_EQ(F(p.criticalPressureRise), "-8.405");
+    // Without pore pressure the safety factor is the joint page's.
+    EXPECT_EQ(F(AssessJoint(s.jointResult, s.joint, s.principal, 0).safetyFactor), "0.604");
+}
+
+TEST(PlaneStability, QuantitiesWithoutAValueAreEmpty)
+{
+    const PlaneStability zero =
+        AssessPlane(2, 0, 5, 5, 0, 1, 2);  // sigma' = 0, s1 = s3, tan phi = 0, tau = 0
+    EXPECT_FALSE(zero.slipTendency);
+    EXPECT_FALSE(zero.dilationTendency);
+    EXPECT_FALSE(zero.criticalPressureRise);
+    EXPECT_FALSE(zero.safetyFactor);
+    const PlaneStability tension = AssessPlane(1, 2, 4, 0, 30, 0.5, 3);  // sigma' = -2: no friction
+    EXPECT_EQ(*tension.safetyFactor, 0.0);
+}
+
+// The formulas of the explorer's outputs, written out once more.
+TEST(PlaneStability, RandomPlanesAgainstTheFormulas)
+{
+    testing_support::Random r(0x57ab0001);
+    for (int i = 0; i < 2000; ++i) {
+        const double s1 = 10 * r.Unit() + 1, s3 = -5 * r.Unit(), sigma = s3 + (s1 - s3) * r.Unit();
+        const double tau = 4 * r.Unit() + 0.01, phi = 60 * r.Unit() + 1, c = 2 * r.Unit(), p = 3 * r.Signed();
+        const PlaneStability s = AssessPlane(sigma, tau, s1, s3, phi, c, p);
+        const double eff = sigma - p, t = std::tan(phi * std::acos(-1.0) / 180);
+        EXPECT_EQ(s.sigmaEff, eff);
+        ASSERT_TRUE(s.safetyFactor && s.dilationTendency && s.criticalPressureRise);
+        EXPECT_NEAR(*s.safetyFactor, (eff < 0 ? 0 : c + t * eff) / tau,
+                    1e-13 * (1 + std::fabs(*s.safetyFactor)));
+        EXPECT_NEAR(*s.dilationTendency, (s1 - sigma) / (s1 - s3), 4 * DBL_EPSILON);
+        EXPECT_NEAR(*s.criticalPressureRise, eff - (tau - c) / t,
+                    1e-12 * (1 + std::fabs(eff - (tau - c) / t)));
+        if (eff != 0) {
+            EXPECT_NEAR(*s.slipTendency, tau / eff, 4 * DBL_EPSILON * std::fabs(tau / eff));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tensorium

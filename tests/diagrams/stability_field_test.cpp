@@ -1,0 +1,92 @@
+// The stability field over the net against the formulas written out with an
+// independent linear algebra, on random stress states.
+#include "diagrams/stability_field.h"
+
+#include <gtest/gtest.h>
+#include <Eigen/Dense>
+
+#include <cfloat>
+#include <cmath>
+
+#include "core/principal_solver.h"
+#include "diagrams/net_projection.h"
+#include "tests/core/random_stress.h"
+
+namespace tensorium {
+namespace {
+
+FieldInputs Inputs(const StressState& s, double phi, double c, double p)
+{
+    const PrincipalResult r = ComputePrincipalStresses(s, AzimuthConvention::azClockwiseFromNorth);
+    return {s, r.s1, r.s3, phi, c, p};
+}
+
+TEST(StabilityField, RandomStatesAgainstTheFormulas)
+{
+    testing_support::Random r(0xf1e1d001);
+    for (int state = 0; state < 20; ++state) {
+        const StressState s{10 * r.Signed(), 10 * r.Signed(), 10 * r.Signed(),
+                            5 * r.Signed(),  5 * r.Signed(),  5 * r.Signed()};
+        const FieldInputs in = Inputs(s, 40 * r.Unit() + 5, r.Unit(), 2 * r.Signed());
+        Eigen::Matrix3d t;
+        t << s.sx, s.txy, s.tzx, s.txy, s.sy, s.tyz, s.tzx, s.tyz, s.sz;
+        const double scale = t.cwiseAbs().maxCoeff();
+        for (FieldKind kind :
+             {FieldKind::SlipTendency, FieldKind::DilationTendency, FieldKind::SafetyFactor}) {
+            const StabilityField f = ComputeField(kind, in, 41);
+            int checked = 0;
+            for (int j = 0; j < f.size; ++j) {
+                for (int i = 0; i < f.size; ++i) {
+                    const double x = f.X(i), y = f.Y(j);
+                    if (std::hypot(x, y) > 1) {
+                        EXPECT_TRUE(std::isnan(f.At(i, j))) << "outside the net";
+                        continue;
+                    }
+                    // The plane's normal from the point, by the inverse projection.
+                    const double r2 = x * x + y * y, h = std::sqrt(r2 * (2 - r2)) / std::sqrt(r2);
+                    const Eigen::Vector3d n =
+                        r2 == 0 ? Eigen::Vector3d(0, 0, 1) : Eigen::Vector3d(x * h, y * h, -(1 - r2));
+                    const Eigen::Vector3d traction = t * n;
+                    const double sigma = n.dot(traction), tau = (traction - sigma * n).norm();
+                    const double eff = sigma - in.porePressure;
+                    double expected = 0;
+                    if (kind == FieldKind::SlipTendency) {
+                        if (std::fabs(eff) < 0.1 * scale) continue;  // steep where sigma' nears 0
+                        expected = tau / eff;
+                    } else if (kind == FieldKind::DilationTendency) {
+                        expected = (in.s1 - sigma) / (in.s1 - in.s3);
+                    } else {
+                        if (tau < 0.1 * scale) continue;
+                        const double limit =
+                            eff < 0 ? 0 : std::tan(in.phiDegrees * std::acos(-1.0) / 180) * eff + in.c;
+                        expected = limit / tau;
+                    }
+                    ++checked;
+                    // A few roundings of values of order max|T|, through quotients of order one.
+                    EXPECT_NEAR(f.At(i, j), expected, 1e-13 * (1 + std::fabs(expected))) << i << ", " << j;
+                    EXPECT_GE(f.At(i, j), f.low);
+                    EXPECT_LE(f.At(i, j), f.high);
+                }
+            }
+            EXPECT_GT(checked, 100);
+        }
+    }
+}
+
+TEST(StabilityField, DilationTendencyRunsFromZeroAtS1ToOneAtS3)
+{
+    const StabilityField f =
+        ComputeField(FieldKind::DilationTendency, Inputs({8, 3, 1, 0, 0, 0}, 30, 0, 0), 101);
+    EXPECT_NEAR(f.low, 0, 0.01);   // planes normal to s1 (x): poles near East and West
+    EXPECT_NEAR(f.high, 1, 1e-3);  // the plane normal to s3 (z): the centre
+    EXPECT_NEAR(f.At(50, 50), 1, 1e-12);
+}
+
+TEST(StabilityField, NoneHoldsNoValues)
+{
+    const StabilityField f = ComputeField(FieldKind::None, Inputs({8, 3, 1, 0, 0, 0}, 30, 0, 0), 11);
+    for (double v : f.values) EXPECT_TRUE(std::isnan(v));
+}
+
+}  // namespace
+}  // namespace tensorium
