@@ -34,7 +34,7 @@ private:
     std::mt19937_64 engine_;
 };
 
-Mat3 Rotation(std::array<double, 4> q)
+inline Mat3 Rotation(std::array<double, 4> q)
 {
     const double n = std::sqrt(q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3]);
     const double w = q[0] / n, x = q[1] / n, y = q[2] / n, z = q[3] / n;
@@ -44,7 +44,7 @@ Mat3 Rotation(std::array<double, 4> q)
 }
 
 // Q diag(d) Q^T in double, symmetrised into the six components.
-StressState Rotated(const Mat3& q, const Vec3& d)
+inline StressState Rotated(const Mat3& q, const Vec3& d)
 {
     Mat3 t{};
     for (int i = 0; i < 3; ++i)
