@@ -15,9 +15,8 @@ Vec3 JointNormal(const JointPlane& plane)
     return {sa * sd, ca * sd, cd};
 }
 
-JointResult ComputeJointStresses(const JointPlane& plane, const StressState& stress)
+PlaneStresses StressesOnPlane(const Vec3& n, const StressState& stress)
 {
-    const Vec3 n = JointNormal(plane);
     // Work on the tensor scaled by a power of two (exact) so that no product
     // can overflow; the traction t = T n and sigma = n.t come straight from
     // the typed components, so a plane on which they cancel exactly (a zero
@@ -30,10 +29,15 @@ JointResult ComputeJointStresses(const JointPlane& plane, const StressState& str
     const Vec3 traction{Dot(t[0], n), Dot(t[1], n), Dot(t[2], n)};
     const double sigma = Dot(n, traction);
     const Vec3 shear{traction[0] - sigma * n[0], traction[1] - sigma * n[1], traction[2] - sigma * n[2]};
+    return {std::ldexp(sigma, exponent), std::ldexp(Norm(shear), exponent)};
+}
 
+JointResult ComputeJointStresses(const JointPlane& plane, const StressState& stress)
+{
+    const PlaneStresses on = StressesOnPlane(JointNormal(plane), stress);
     JointResult result;
-    result.sigma = std::ldexp(sigma, exponent);
-    result.tau = std::ldexp(Norm(shear), exponent);
+    result.sigma = on.sigma;
+    result.tau = on.tau;
     result.tlim = std::tan(kPi * plane.phi / 180) * result.sigma + plane.c;
     if (result.sigma < 0) result.tlim = 0;
     RequireFinite(result.sigma);
