@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -13,6 +14,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextStream>
+
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace tensorium {
 namespace {
@@ -25,13 +30,39 @@ QString Place(const QWidget* w, const QRect& local)
 
 }  // namespace
 
-TestProbe::TestProbe(const QString& path, QObject* parent) : QObject(parent), path_(path)
+TestProbe::TestProbe(const QString& path, QObject* parent)
+    : QObject(parent), path_(path), commands_(STDIN_FILENO, QSocketNotifier::Read)
 {
     connect(&timer_, &QTimer::timeout, this, &TestProbe::Snapshot);
     timer_.start(50);
+    connect(&commands_, &QSocketNotifier::activated, this, &TestProbe::ReadCommand);
 }
 
-void TestProbe::Snapshot() const
+// One command a line; the end of the input ends the listening.
+void TestProbe::ReadCommand()
+{
+    char buffer[256];
+    const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (count <= 0) {
+        commands_.setEnabled(false);
+        return;
+    }
+    for (const QByteArray& line : QByteArray(buffer, count).split('\n')) {
+        QWidget* window = QApplication::activeWindow();
+        if (line.trimmed() == "exit") {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (qobject_cast<QMainWindow*>(top))
+                    if (auto* item = top->findChild<QAction*>("mnuExit")) item->trigger();
+        } else if (line.trimmed() == "alt+f4" && window) {
+            // Not spontaneous, so the window's shortcuts see it first, as with a real key.
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
+            QApplication::sendEvent(target, &press);
+        }
+    }
+}
+
+void TestProbe::Snapshot()
 {
     QString out;
     QTextStream s(&out);
@@ -77,9 +108,15 @@ void TestProbe::Snapshot() const
     }
     s.flush();
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write(out.toUtf8());
-    file.commit();
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(out.toUtf8());
+        file.commit();
+    }
+    if (!saidReady_) {
+        saidReady_ = true;
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+    }
 }
 
 }  // namespace tensorium

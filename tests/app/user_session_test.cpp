@@ -3,6 +3,7 @@
 // probe tells what the window shows after each step.
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <cstdio>
 #include <functional>
 
 #include "core/number_format.h"
@@ -139,6 +141,19 @@ protected:
         Click(item);
     }
 
+    // Runs the closing step and waits for the process to end; prints how long
+    // that took (the speed itself is measured by the exit benchmark).
+    void ExpectCleanEnd(const std::function<void()>& closing, const char* how)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        closing();
+        ASSERT_TRUE(program.waitForFinished(15000)) << how << " did not end the program";
+        std::printf("%s ended the program after %lld ms\n", how, static_cast<long long>(clock.elapsed()));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << how;
+        EXPECT_EQ(program.exitCode(), 0) << how;
+    }
+
     QTemporaryDir dir;
     QString probePath;
     QProcess program;
@@ -201,10 +216,17 @@ TEST_F(UserSession, TypingSwitchingPagesMenusAFailureThePreviewAndExit)
     ASSERT_TRUE(WaitFor([](const Probe& p) { return p.modalClass.isEmpty(); }));
 
     // Exit ends the process with status 0.
-    OpenMenuItem("File", "mnuExit");
-    ASSERT_TRUE(program.waitForFinished(15000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    Click("menu:File");
+    ASSERT_TRUE(WaitFor([](const Probe& p) { return p.places.contains("mnuExit"); }));
+    ExpectCleanEnd([&] { Click("mnuExit"); }, "Exit");
+}
+
+TEST_F(UserSession, AltF4EndsTheProgram)
+{
+    Click("input_sx");
+    ASSERT_TRUE(WaitFor([](const Probe& p) { return p.focus == "input_sx"; }))
+        << "the window has the keyboard";
+    ExpectCleanEnd([&] { Key("alt+F4"); }, "Alt+F4");
 }
 
 }  // namespace
