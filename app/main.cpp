@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 #include "app/app_identity.h"
+#include "app/display_check.h"
 #include "app/frm_tensorium.h"
 
 #ifdef TENSORIUM_TEST_PROBE
@@ -11,6 +14,10 @@
 
 int main(int argc, char* argv[])
 {
+    if (!tensorium::HasDisplay(argc, argv)) {
+        std::fprintf(stderr, "%s\n", tensorium::kNoDisplayMessage);
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setStyle("Windows");
     QApplication::setApplicationName(tensorium::identity::kApplicationTitle);
