@@ -10,11 +10,10 @@
 
 namespace tensorium {
 
-TChart::TChart(QWidget* parent) : QWidget(parent)
-{
-    // Paint covers every pixel with the chart's own white background.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+// Not marked opaque: at a fractional scale factor the chart's edges fall
+// inside device pixels that its antialiased background covers only in part,
+// so what lies beneath (the page) must be painted there first.
+TChart::TChart(QWidget* parent) : QWidget(parent) {}
 
 TChartSeries* TChart::AddSeries(const QString& objectName, TChartSeries::Kind kind)
 {
