@@ -75,6 +75,7 @@ void TFrmTensorium::WireEvents()
         connect(check, &QCheckBox::clicked, this, guard(&TFrmTensorium::chkShowPrincipalClick));
     connect(mnuAngleLeft, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleLeftClick));
     connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
+    connect(mnuStressExplorer, &QAction::triggered, this, guard(&TFrmTensorium::mnuStressExplorerClick));
     connect(Reportprintpreview1, &QAction::triggered, this, guard(&TFrmTensorium::Reportprintpreview1Click));
     connect(Printreport1, &QAction::triggered, this, guard(&TFrmTensorium::Printreport1Click));
     const std::pair<QAction*, void (TFrmTensorium::*)()> commands[] = {
@@ -172,6 +173,8 @@ void TFrmTensorium::RecalculateAll()
     ShowUserStresses();
     ShowJointResults();
     DrawDiagrams();
+    // The explorer follows each completed cycle.
+    model_.Publish();
 }
 
 // A failure of the parsing leaves the field recorded for the guard.
@@ -215,28 +218,13 @@ void TFrmTensorium::ReadJointInputs()
     jointPlane_.c = ReadNumber(input_joint_c);
 }
 
-void TFrmTensorium::BuildRotationMatrix()
-{
-    const UserAxes axes = tensorium::BuildRotationMatrix(user_.beta, user_.psi, user_.theta);
-    user_.rotation = axes.rotation;
-    user_.axisAzimuth = axes.axisAzimuth;
-    user_.axisDip = axes.axisDip;
-}
+void TFrmTensorium::BuildRotationMatrix() { model_.BuildRotationMatrix(); }
 
-void TFrmTensorium::ComputePrincipalStresses()
-{
-    principal_ = tensorium::ComputePrincipalStresses(stress_, convention_);
-}
+void TFrmTensorium::ComputePrincipalStresses() { model_.ComputePrincipalStresses(); }
 
-void TFrmTensorium::TransformToUserSystem()
-{
-    user_.stress = tensorium::TransformToUserSystem(stress_, user_.rotation);
-}
+void TFrmTensorium::TransformToUserSystem() { model_.TransformToUserSystem(); }
 
-void TFrmTensorium::ComputeJointStresses()
-{
-    jointResult_ = tensorium::ComputeJointStresses(jointPlane_, stress_);
-}
+void TFrmTensorium::ComputeJointStresses() { model_.ComputeJointStresses(); }
 
 void TFrmTensorium::ShowNumber(TEdit* field, double value, int decimals) const
 {
@@ -314,10 +302,7 @@ void TFrmTensorium::ReadUserStresses()
     user_.stress.tzx = ReadNumber(edttzxt);
 }
 
-void TFrmTensorium::TransformToGlobalSystem()
-{
-    stress_ = tensorium::TransformToGlobalSystem(user_.stress, user_.rotation);
-}
+void TFrmTensorium::TransformToGlobalSystem() { model_.TransformToGlobalSystem(); }
 
 void TFrmTensorium::ShowGlobalStresses()
 {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/explorer/explorer_host.h"
+#include "core/analysis_model.h"
 #include "core/angles.h"
 #include "core/joint.h"
 #include "core/number_format.h"
@@ -30,8 +32,9 @@ class TChartSeries;
 class TEdit;
 class TLinkLabel;
 class ReportEngine;
+class FrmExplorer;
 
-class TFrmTensorium : public QMainWindow {
+class TFrmTensorium : public QMainWindow, public ExplorerHost {
     Q_OBJECT
 public:
     // Reads the regional separators once, from QLocale::system().
@@ -53,6 +56,13 @@ public:
 
     // The cycle: reads every input, computes everything, writes every output.
     void RecalculateAll();
+
+    // The analysis the window shows, for the explorer.
+    AnalysisModel& Model() override { return model_; }
+    const NumberSeparators& Separators() const override { return separators_; }
+    void MoveJoint(double dipDirectionDegrees, double dipDegrees) override;
+    void RunGuarded(const std::function<void()>& action) override;
+    void mnuStressExplorerClick();
 
     // Event handlers, each run inside the failure guard.
     void FormShow();
@@ -137,14 +147,20 @@ private:
     QWidget* BuildAboutPage();
     void WireEvents();
 
-    // State of the analysis; zero until the first cycle.
+    // State of the analysis, held by the model; zero until the first cycle.
+    // The steps read and write it through these names.
     NumberSeparators separators_;
-    AzimuthConvention convention_ = AzimuthConvention::azCounterclockwiseFromEast;
-    StressState stress_;
-    PrincipalResult principal_;
-    UserSystem user_;
-    JointPlane jointPlane_;
-    JointResult jointResult_;
+    AnalysisModel model_;
+    AzimuthConvention& convention_ = model_.state().convention;
+    StressState& stress_ = model_.state().stress;
+    PrincipalResult& principal_ = model_.state().principal;
+    UserSystem& user_ = model_.state().user;
+    JointPlane& jointPlane_ = model_.state().joint;
+    JointResult& jointResult_ = model_.state().jointResult;
+
+    FrmExplorer* explorer_ = nullptr;
+    std::function<void()> guardedAction_;
+    void RunGuardedAction();
 
     FailureReporter reportFailure_;
     bool pageChangeFromCode_ = false;
@@ -189,7 +205,7 @@ private:
     QAction *mnuPrintForm = nullptr, *mnuPrintStereograph = nullptr, *mnuPrintMohrCircles = nullptr,
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,
             *mnuExit = nullptr, *mnuCopyStereograph = nullptr, *mnuCopyMohrCircles = nullptr,
-            *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr;
+            *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr, *mnuStressExplorer = nullptr;
 };
 
 }  // namespace tensorium

@@ -74,6 +74,12 @@ void TFrmTensorium::BuildMenu()
         group->addAction(item);
     }
     mnuAngleRight->setChecked(true);
+
+    QMenu* view = bar->addMenu("&View");
+    view->setObjectName("mnuView");
+    view->menuAction()->setObjectName("mnuView");
+    mnuStressExplorer = AddItem(view, "mnuStressExplorer", "&Stress explorer");
+    mnuStressExplorer->setShortcut(QKeySequence(Qt::Key_F2));
 }
 
 }  // namespace tensorium

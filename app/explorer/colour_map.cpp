@@ -1,0 +1,23 @@
+#include "app/explorer/colour_map.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tensorium {
+
+QColor MapColour(double t)
+{
+    // Nine stops of the viridis map, interpolated linearly.
+    static const int stops[9][3] = {{68, 1, 84},    {71, 44, 122},  {59, 81, 139},
+                                    {44, 113, 142}, {33, 144, 141}, {39, 173, 129},
+                                    {92, 200, 99},  {170, 220, 50}, {253, 231, 37}};
+    const double x = std::clamp(std::isfinite(t) ? t : 0.0, 0.0, 1.0) * 8;
+    const int i = std::min(7, static_cast<int>(x));
+    const double f = x - i;
+    auto mix = [&](int c) {
+        return static_cast<int>(std::lround(stops[i][c] + f * (stops[i + 1][c] - stops[i][c])));
+    };
+    return QColor(mix(0), mix(1), mix(2));
+}
+
+}  // namespace tensorium

@@ -1,0 +1,112 @@
+#include "app/explorer/explorer_diagram.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QImage>
+#include <QMimeData>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+
+namespace tensorium {
+
+ExplorerDiagram::ExplorerDiagram(QWidget* parent) : QWidget(parent)
+{
+    setMinimumSize(200, 200);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ExplorerDiagram::SetTextScale(double scale)
+{
+    textScale_ = std::clamp(scale, 0.5, 4.0);
+    update();
+}
+
+double ExplorerDiagram::Unit(const QRectF& target, double base)
+{
+    return base * std::min(target.width(), target.height()) / 400.0;
+}
+
+void ExplorerDiagram::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Paint(painter, QRectF(rect()));
+}
+
+QByteArray ExplorerDiagram::ToSvg() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size());
+    svg.setViewBox(QRectF(rect()));
+    svg.setTitle(objectName());
+    {
+        QPainter painter(&svg);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Paint(painter, QRectF(rect()));
+    }
+    return buffer.data();
+}
+
+QImage ExplorerDiagram::ToImage(double pixelRatio) const
+{
+    QImage image((QSizeF(size()) * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Paint(painter, QRectF(rect()));
+    return image;
+}
+
+bool ExplorerDiagram::SaveTo(const QString& path, QString* error) const
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray bytes;
+    if (suffix == "svg") {
+        bytes = ToSvg();
+    } else if (suffix == "png") {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ToImage(2.0).save(&buffer, "PNG");
+    } else if (suffix == "pdf") {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(objectName());
+        pdf.setPageSize(QPageSize(QSizeF(size()) * 25.4 / 96.0, QPageSize::Millimeter));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setResolution(96);
+        QPainter painter(&pdf);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Paint(painter, QRectF(rect()));
+    } else {
+        if (error) *error = QString("'%1' is not a .svg, .pdf or .png file").arg(path);
+        return false;
+    }
+    // Written whole or not at all.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = QString("Cannot write '%1': %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void ExplorerDiagram::CopyToClipboard() const
+{
+    auto* mime = new QMimeData;
+    mime->setData("image/svg+xml", ToSvg());
+    mime->setImageData(ToImage(2.0));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+}  // namespace tensorium

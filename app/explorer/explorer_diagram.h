@@ -1,0 +1,43 @@
+// A diagram of the stress explorer: one paint routine for the screen and
+// for every file and clipboard picture, everything sized from the target's
+// size (lines, markers and text grow with the window) and a text scale.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+namespace tensorium {
+
+class ExplorerDiagram : public QWidget {
+    Q_OBJECT
+public:
+    explicit ExplorerDiagram(QWidget* parent = nullptr);
+
+    // Draws the whole diagram into `target` (device-independent pixels).
+    virtual void Paint(QPainter& painter, const QRectF& target) const = 0;
+
+    // Multiplies every text size (Ctrl++ and Ctrl+- of the window).
+    void SetTextScale(double scale);
+    double TextScale() const { return textScale_; }
+
+    // The diagram as SVG, or as a PNG image at `pixelRatio` times its size.
+    QByteArray ToSvg() const;
+    QImage ToImage(double pixelRatio) const;
+    // Writes the diagram to `path`: .svg, .pdf or .png by the file's suffix.
+    // Returns false (with the reason in `error`) when the file cannot be written.
+    bool SaveTo(const QString& path, QString* error) const;
+    // Puts the diagram on the clipboard as SVG and PNG.
+    void CopyToClipboard() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // A length of `base` px at a 400 px diagram, grown with the target.
+    static double Unit(const QRectF& target, double base);
+
+private:
+    double textScale_ = 1.0;
+};
+
+}  // namespace tensorium

@@ -1,0 +1,78 @@
+// The explorer's equal-area net: principal, user and joint planes with their
+// poles, an optional stability field coloured at the poles, and the joint's
+// pole that can be dragged or moved with the arrow keys.
+#pragma once
+
+#include <QPointF>
+#include <functional>
+
+#include "app/explorer/explorer_diagram.h"
+#include "core/analysis_model.h"
+#include "diagrams/net_projection.h"
+#include "diagrams/stability_field.h"
+
+namespace tensorium {
+
+struct NetLayers {
+    bool principal = true, user = false, joint = true;
+};
+
+class ExplorerNet : public ExplorerDiagram {
+    Q_OBJECT
+public:
+    explicit ExplorerNet(QWidget* parent = nullptr);
+
+    void SetState(const AnalysisState& state);
+    void SetLayers(const NetLayers& layers);
+    void SetField(FieldKind kind);
+    void SetPorePressure(double p);
+    // Called with a new dip direction and dip (degrees, one decimal) when
+    // the user drags the joint's pole or presses an arrow key.
+    void SetJointMover(std::function<void(double dipDirection, double dip)> mover)
+    {
+        mover_ = std::move(mover);
+    }
+
+    const StabilityField& Field() const { return field_; }
+    // How often the field was computed (once per stress state and pressure).
+    int FieldComputations() const { return fieldComputations_; }
+
+    // Where a point of the net (x East, y North, radius 1) lies in `target`.
+    static QPointF ToTarget(const QRectF& target, const NetPoint& p);
+    static NetPoint FromTarget(const QRectF& target, const QPointF& at);
+    static double NetRadius(const QRectF& target);
+    QPointF JointPoleAt(const QRectF& target) const;
+
+    void Paint(QPainter& painter, const QRectF& target) const override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void RefreshField();
+    void PaintField(QPainter& painter, const QRectF& target) const;
+    void PaintLegend(QPainter& painter, const QRectF& target) const;
+    void PaintPrincipal(QPainter& painter, const QRectF& target) const;
+    void PaintUser(QPainter& painter, const QRectF& target) const;
+    void PaintJoint(QPainter& painter, const QRectF& target) const;
+    void MoveTo(double dipDirection, double dip);
+
+    AnalysisState state_;
+    NetLayers layers_;
+    FieldKind kind_ = FieldKind::None;
+    double porePressure_ = 0;
+    StabilityField field_;
+    FieldInputs fieldInputs_;
+    int fieldComputations_ = 0;
+    double fieldLow_ = 0, fieldHigh_ = 1;  // the coloured range
+    std::function<void(double, double)> mover_;
+    bool dragging_ = false;
+};
+
+// Relative gap below which two principal stresses count as equal.
+inline constexpr double kEqualStressGap = 1e-9;
+
+}  // namespace tensorium

@@ -1,0 +1,203 @@
+#include "app/explorer/frm_explorer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "app/explorer/explorer_host.h"
+#include "app/explorer/explorer_mohr.h"
+#include "app/explorer/explorer_net.h"
+#include "core/number_format.h"
+#include "core/number_parse.h"
+#include "core/stability.h"
+
+namespace tensorium {
+
+FrmExplorer::FrmExplorer(ExplorerHost& host, QWidget* parent) : QMainWindow(parent), host_(host)
+{
+    setObjectName("FrmExplorer");
+    setWindowTitle("Tensorium - Stress explorer");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    net_ = new ExplorerNet;
+    mohr_ = new ExplorerMohr;
+    net_->SetJointMover([this](double direction, double dip) { host_.MoveJoint(direction, dip); });
+    auto* diagrams = new QSplitter(Qt::Horizontal);
+    diagrams->addWidget(net_);
+    diagrams->addWidget(mohr_);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(BuildControls());
+    layout->addWidget(diagrams, 1);
+    layout->addWidget(BuildOutputs());
+    setCentralWidget(central);
+    BuildMenu();
+    resize(1100, 640);
+    ApplyLayers();
+}
+
+QWidget* FrmExplorer::BuildControls()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto check = [&](QCheckBox*& box, const char* name, const char* caption, bool on) {
+        box = new QCheckBox(caption);
+        box->setObjectName(name);
+        box->setChecked(on);
+        connect(box, &QCheckBox::toggled, this, [this] { ApplyLayers(); });
+        layout->addWidget(box);
+    };
+    check(chkExplorerPrincipal, "chkExplorerPrincipal", "&Principal stresses", true);
+    check(chkExplorerUser, "chkExplorerUser", "&User axes", false);
+    check(chkExplorerJoint, "chkExplorerJoint", "&Joint", true);
+
+    auto* fieldLabel = new QLabel("&Field:");
+    cmbField = new QComboBox;
+    cmbField->setObjectName("cmbField");
+    cmbField->addItems({"None", "Slip tendency", "Dilation tendency", "Safety factor"});
+    fieldLabel->setBuddy(cmbField);
+    connect(cmbField, &QComboBox::currentIndexChanged, this,
+            [this](int index) { net_->SetField(static_cast<FieldKind>(index)); });
+    layout->addSpacing(16);
+    layout->addWidget(fieldLabel);
+    layout->addWidget(cmbField);
+
+    auto* pressureLabel = new QLabel("P&ore pressure:");
+    edtPorePressure = new QLineEdit("0");
+    edtPorePressure->setObjectName("edtPorePressure");
+    edtPorePressure->setAccessibleName("Pore pressure");
+    edtPorePressure->setMaximumWidth(90);
+    pressureLabel->setBuddy(edtPorePressure);
+    connect(edtPorePressure, &QLineEdit::editingFinished, this,
+            [this] { host_.RunGuarded([this] { ReadPorePressure(); }); });
+    layout->addSpacing(16);
+    layout->addWidget(pressureLabel);
+    layout->addWidget(edtPorePressure);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* FrmExplorer::BuildOutputs()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto output = [&](QLineEdit*& box, const char* name, const QString& caption, const QString& spoken) {
+        auto* label = new QLabel(caption);
+        box = new QLineEdit;
+        box->setObjectName(name);
+        box->setReadOnly(true);
+        box->setAccessibleName(spoken);
+        box->setMinimumWidth(80);
+        label->setBuddy(box);
+        layout->addWidget(label);
+        layout->addWidget(box);
+        layout->addSpacing(10);
+    };
+    output(edtSigmaEff, "edtSigmaEff", QString::fromUtf8("σn' ="), "Effective normal stress");
+    output(edtSFp, "edtSFp", "SF(p) =", "Safety factor with pore pressure");
+    output(edtTs, "edtTs", "Ts =", "Slip tendency");
+    output(edtTd, "edtTd", "Td =", "Dilation tendency");
+    output(edtDpCrit, "edtDpCrit", QString::fromUtf8("Δp crit ="), "Critical pore pressure rise");
+    layout->addStretch(1);
+    return row;
+}
+
+void FrmExplorer::BuildMenu()
+{
+    auto diagramMenu = [this](const QString& title, ExplorerDiagram* diagram, const char* prefix) {
+        QMenu* menu = menuBar()->addMenu(title);
+        QAction* save = menu->addAction("&Save as...");
+        save->setObjectName(QString("mnu%1SaveAs").arg(prefix));
+        connect(save, &QAction::triggered, this, [this, diagram] { SaveDiagram(*diagram); });
+        QAction* copy = menu->addAction("&Copy");
+        copy->setObjectName(QString("mnu%1Copy").arg(prefix));
+        connect(copy, &QAction::triggered, this, [diagram] { diagram->CopyToClipboard(); });
+    };
+    diagramMenu("&Net", net_, "Net");
+    diagramMenu("&Mohr diagram", mohr_, "Mohr");
+    QMenu* view = menuBar()->addMenu("&View");
+    QAction* larger = view->addAction("&Larger text");
+    larger->setObjectName("mnuLargerText");
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
+    connect(larger, &QAction::triggered, this, [this] { ChangeTextSize(1.25); });
+    QAction* smaller = view->addAction("&Smaller text");
+    smaller->setObjectName("mnuSmallerText");
+    smaller->setShortcut(QKeySequence::ZoomOut);
+    connect(smaller, &QAction::triggered, this, [this] { ChangeTextSize(0.8); });
+}
+
+void FrmExplorer::ChangeTextSize(double factor)
+{
+    textScale_ = std::clamp(textScale_ * factor, 0.5, 4.0);
+    net_->SetTextScale(textScale_);
+    mohr_->SetTextScale(textScale_);
+    QFont f = font();
+    f.setPixelSize(std::max(8, static_cast<int>(std::lround(13 * textScale_))));
+    centralWidget()->setFont(f);
+}
+
+void FrmExplorer::SaveDiagram(ExplorerDiagram& diagram)
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save as", diagram.objectName() + ".svg",
+                                     "SVG picture (*.svg);;PDF document (*.pdf);;PNG image (*.png)");
+    if (path.isEmpty()) return;
+    QString error;
+    if (!diagram.SaveTo(path, &error)) QMessageBox::critical(this, windowTitle(), error);
+}
+
+void FrmExplorer::ApplyLayers()
+{
+    net_->SetLayers(
+        {chkExplorerPrincipal->isChecked(), chkExplorerUser->isChecked(), chkExplorerJoint->isChecked()});
+}
+
+void FrmExplorer::ReadPorePressure()
+{
+    // The same number rules and failure message as every input.
+    porePressure_ = ParseNumber(edtPorePressure->text().toStdString(), host_.Separators().decimal);
+    net_->SetPorePressure(porePressure_);
+    mohr_->SetPorePressure(porePressure_);
+    ShowOutputs();
+}
+
+void FrmExplorer::ShowState(const AnalysisState& state)
+{
+    state_ = state;
+    net_->SetState(state);
+    mohr_->SetState(state);
+    ShowOutputs();
+}
+
+void FrmExplorer::ShowOutputs()
+{
+    const PlaneStability s = AssessJoint(state_.jointResult, state_.joint, state_.principal, porePressure_);
+    auto text = [this](const std::optional<double>& v) {
+        return v ? QString::fromStdString(FormatNumber(*v, 3, host_.Separators())) : QString();
+    };
+    edtSigmaEff->setText(text(s.sigmaEff));
+    edtSFp->setText(text(s.safetyFactor));
+    edtTs->setText(text(s.slipTendency));
+    edtTd->setText(text(s.dilationTendency));
+    edtDpCrit->setText(text(s.criticalPressureRise));
+    for (QLineEdit* box : {edtSigmaEff, edtSFp, edtTs, edtTd, edtDpCrit}) {
+        box->setToolTip(box->text());
+        box->setCursorPosition(0);
+    }
+}
+
+}  // namespace tensorium

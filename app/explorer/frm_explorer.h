@@ -1,0 +1,55 @@
+// The stress explorer: the equal-area net, the Mohr diagram and the joint
+// moved together, following every cycle of the window it explores.
+#pragma once
+
+#include <QMainWindow>
+
+#include "core/analysis_model.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace tensorium {
+
+class ExplorerDiagram;
+class ExplorerHost;
+class ExplorerMohr;
+class ExplorerNet;
+
+class FrmExplorer : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrmExplorer(ExplorerHost& host, QWidget* parent = nullptr);
+
+    // Shows every result of `state` (called after each cycle of the host).
+    void ShowState(const AnalysisState& state);
+    double PorePressure() const { return porePressure_; }
+
+    ExplorerNet& Net() { return *net_; }
+    ExplorerMohr& Mohr() { return *mohr_; }
+
+private:
+    void BuildMenu();
+    QWidget* BuildControls();
+    QWidget* BuildOutputs();
+    void ReadPorePressure();
+    void ShowOutputs();
+    void ApplyLayers();
+    void ChangeTextSize(double factor);
+    void SaveDiagram(ExplorerDiagram& diagram);
+
+    ExplorerHost& host_;
+    AnalysisState state_;
+    double porePressure_ = 0;
+    double textScale_ = 1.0;
+    ExplorerNet* net_ = nullptr;
+    ExplorerMohr* mohr_ = nullptr;
+    QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr;
+    QComboBox* cmbField = nullptr;
+    QLineEdit* edtPorePressure = nullptr;
+    QLineEdit *edtSigmaEff = nullptr, *edtSFp = nullptr, *edtTs = nullptr, *edtTd = nullptr,
+              *edtDpCrit = nullptr;
+};
+
+}  // namespace tensorium

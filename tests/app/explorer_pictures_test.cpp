@@ -1,0 +1,121 @@
+// The explorer's pictures measured in the pixels users see.
+#include <QCheckBox>
+#include <QImage>
+#include <QPainter>
+
+#include "app/explorer/explorer_mohr.h"
+#include "app/explorer/explorer_net.h"
+#include "core/analysis_model.h"
+#include "core/angles.h"
+
+#include <gtest/gtest.h>
+
+namespace tensorium {
+namespace {
+
+AnalysisState DefaultState()
+{
+    AnalysisModel model;
+    AnalysisState& s = model.state();
+    s.convention = AzimuthConvention::azClockwiseFromNorth;
+    s.stress = {3.4, 1, 8, 1, -1, 2};
+    s.user.beta = DegToRad(125), s.user.psi = DegToRad(30), s.user.theta = DegToRad(15);
+    s.joint = {DegToRad(16), DegToRad(33), 14, 1};
+    model.ComputeAll();
+    return model.state();
+}
+
+QImage Render(const ExplorerDiagram& diagram, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    diagram.Paint(painter, QRectF(image.rect()));
+    return image;
+}
+
+bool Dark(QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90; }
+bool Orange(QRgb c) { return std::abs(qRed(c) - 230) < 30 && std::abs(qGreen(c) - 97) < 30 && qBlue(c) < 40; }
+
+TEST(ExplorerPictures, ThePrimitiveCircleIsCentredWithItsRadiusFromTheSmallerSide)
+{
+    ExplorerNet net;
+    net.SetState(DefaultState());
+    net.SetLayers({false, false, false});
+    for (const QSize size : {QSize(700, 500), QSize(400, 900)}) {
+        const QImage image = Render(net, size);
+        const int cy = size.height() / 2, cx = size.width() / 2;
+        // The first dark pixel met going out from the centre, each way.
+        auto reach = [&](int dx, int dy) {
+            int x = cx + 3 * dy, y = cy;  // a column beside the North tick
+            while (x >= 0 && y >= 0 && x < size.width() && y < size.height() && !Dark(image.pixel(x, y)))
+                x += dx, y += dy;
+            return dx != 0 ? x : y;
+        };
+        const int left = reach(-1, 0), right = reach(1, 0), top = reach(0, -1), bottom = reach(0, 1);
+        const double radius = 0.4 * std::min(size.width(), size.height());
+        EXPECT_NEAR((left + right) / 2.0, cx, 1.5) << size.width();
+        EXPECT_NEAR((right - left) / 2.0, radius, 2.0);
+        EXPECT_NEAR((top + bottom) / 2.0, cy, 1.5);
+        EXPECT_NEAR((bottom - top) / 2.0, radius, 2.0);
+        // Nothing painted outside the widget's own colours: no magenta left.
+        EXPECT_NE(image.pixel(2, 2), QColor(Qt::magenta).rgb());
+    }
+}
+
+TEST(ExplorerPictures, TheJointPoleIsAnOrangeMarkerWhereThePoleProjects)
+{
+    ExplorerNet net;
+    const AnalysisState state = DefaultState();
+    net.SetState(state);
+    const QSize size(600, 600);
+    const QImage image = Render(net, size);
+    const QPointF pole = net.JointPoleAt(QRectF(QPointF(), QSizeF(size)));
+    // The pole of a plane dipping 33 towards 016 plunges 57 towards 196.
+    const NetPoint expected = ProjectDownward(PoleOf({DegToRad(16), DegToRad(33)}));
+    EXPECT_NEAR(pole.x(), 300 + 240 * expected.x, 1e-9);
+    EXPECT_NEAR(pole.y(), 300 - 240 * expected.y, 1e-9);
+    EXPECT_LT(expected.x, 0);
+    EXPECT_LT(expected.y, 0) << "South-West of the centre";
+    EXPECT_TRUE(Orange(image.pixel(pole.toPoint())));
+}
+
+TEST(ExplorerPictures, AllEqualStressesAreSaidOnTheNet)
+{
+    ExplorerNet net;
+    AnalysisModel model;
+    model.state().stress = {5, 5, 5, 0, 0, 0};
+    model.ComputeAll();
+    net.SetState(model.state());
+    EXPECT_TRUE(net.ToSvg().contains("every direction is principal"));
+    net.SetState(DefaultState());
+    EXPECT_FALSE(net.ToSvg().contains("every direction is principal"));
+}
+
+TEST(ExplorerPictures, MohrCirclesAreRoundAndTheJointSitsBetweenThem)
+{
+    ExplorerMohr mohr;
+    const AnalysisState state = DefaultState();
+    mohr.SetState(state);
+    for (const QSize size : {QSize(800, 400), QSize(500, 700)}) {
+        const QImage image = Render(mohr, size);
+        const ExplorerMohr::Frame f = mohr.FrameFor(QRectF(QPointF(), QSizeF(size)));
+        const double s1 = state.principal.s1, s3 = state.principal.s3;
+        const double centre = s1 / 2 + s3 / 2, radius = s1 / 2 - s3 / 2;
+        // The top of the black circle, measured down the column of its centre.
+        const int x = static_cast<int>(std::lround(f.At(centre, 0).x()));
+        int top = -1;
+        for (int y = 0; y < size.height() && top < 0; ++y)
+            if (Dark(image.pixel(x, y))) top = y;
+        const double across = f.At(s1, 0).x() - f.At(centre, 0).x();
+        const double up = f.At(centre, 0).y() - top;
+        EXPECT_NEAR(up, across, 2.5) << "one scale on both axes";
+        EXPECT_NEAR(across, radius * f.pxPerUnit, 1e-9);
+        const QPointF joint = mohr.JointPointAt(QRectF(QPointF(), QSizeF(size)));
+        EXPECT_TRUE(Orange(image.pixel(joint.toPoint())));
+        EXPECT_TRUE(f.plot.contains(joint));
+    }
+}
+
+}  // namespace
+}  // namespace tensorium
