@@ -30,7 +30,9 @@ StabilityField ComputeField(FieldKind kind, const FieldInputs& in, int size)
     for (int j = 0; j < size; ++j) {
         for (int i = 0; i < size; ++i) {
             const NetPoint at{field.X(i), field.Y(j)};
-            if (std::hypot(at.x, at.y) > 1) continue;
+            // Cells that the primitive circle cuts get the value at the circle,
+            // so that a fill clipped to it leaves no gap at its edge.
+            if (std::hypot(at.x, at.y) > 1 + field.Margin()) continue;
             const PlaneStresses on = StressesOnPlane(DownwardAt(at), in.stress);
             const PlaneStability s =
                 AssessPlane(on.sigma, on.tau, in.s1, in.s3, in.phiDegrees, in.c, in.porePressure);

@@ -31,6 +31,9 @@ struct StabilityField {
     // The cell centre of column i, row j on the net (x East, y North).
     double X(int i) const { return -1 + (2 * i + 1.0) / size; }
     double Y(int j) const { return 1 - (2 * j + 1.0) / size; }
+    // How far outside the primitive circle cells still hold a value (that of
+    // the point on the circle): one and a half cells.
+    double Margin() const { return 3.0 / size; }
     double At(int i, int j) const { return values[static_cast<std::size_t>(j) * size + i]; }
 };
 

@@ -150,6 +150,8 @@ void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
     circle.addEllipse(target.center(), r, r);
     painter.setClipPath(circle);
     painter.setPen(Qt::NoPen);
+    // Cells drawn without antialiasing meet without seams.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const double cell = 2 * r / field_.size;
     const double span = fieldHigh_ - fieldLow_;
     auto band = [&](double v) {
@@ -167,6 +169,7 @@ void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
         }
     }
     // Contour lines between the bands, by marching squares over the cell centres.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(QColor(40, 40, 40), Unit(target, 0.8)));
     for (int b = 1; b < kBands; ++b) {
         const double level = fieldLow_ + span * b / kBands;
