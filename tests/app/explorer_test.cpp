@@ -3,8 +3,11 @@
 // drag and by keys, and shows the joint's stability with pore pressure.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "app/explorer/explorer_mohr.h"
@@ -175,6 +178,37 @@ TEST_F(Explorer, DiagramsSaveAsSvgPdfAndPngAndReportAnUnwritableFile)
     EXPECT_FALSE(explorer->Net().SaveTo(dir.filePath("missing/net.svg"), &error));
     EXPECT_TRUE(error.contains("missing/net.svg")) << error.toStdString();
     EXPECT_FALSE(explorer->Net().SaveTo(dir.filePath("net.bmp"), &error));
+}
+
+TEST_F(Explorer, TextSizeKeysGrowAndShrinkTheDiagramsText)
+{
+    auto fontSizes = [](const QByteArray& svg) {
+        QList<int> sizes;
+        const QRegularExpression size(R"(font-size="(\d+))");
+        for (auto it = size.globalMatch(QString::fromUtf8(svg)); it.hasNext();)
+            sizes << it.next().captured(1).toInt();
+        return sizes;
+    };
+    const QList<int> before = fontSizes(explorer->Net().ToSvg());
+    ASSERT_FALSE(before.isEmpty());
+    explorer->findChild<QAction*>("mnuLargerText")->trigger();
+    EXPECT_EQ(explorer->Net().TextScale(), 1.25);
+    EXPECT_EQ(explorer->Mohr().TextScale(), 1.25);
+    const QList<int> larger = fontSizes(explorer->Net().ToSvg());
+    EXPECT_GT(*std::max_element(larger.begin(), larger.end()),
+              *std::max_element(before.begin(), before.end()));
+    for (int i = 0; i < 20; ++i) explorer->findChild<QAction*>("mnuSmallerText")->trigger();
+    EXPECT_EQ(explorer->Net().TextScale(), 0.5) << "bounded below";
+    EXPECT_TRUE(explorer->findChild<QAction*>("mnuLargerText")->shortcuts().contains(QKeySequence::ZoomIn));
+}
+
+TEST_F(Explorer, CopyPutsTheDiagramOnTheClipboardAsSvgAndImage)
+{
+    explorer->findChild<QAction*>("mnuMohrCopy")->trigger();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
+    EXPECT_TRUE(data->hasImage());
 }
 
 }  // namespace
