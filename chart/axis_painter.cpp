@@ -76,38 +76,61 @@ void PaintAxisLines(QPainter& painter, const ChartFrame& frame, const TChartAxis
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
 }
 
-void PaintAxisTexts(QPainter& painter, const ChartFrame& frame, const TChartAxis& bottom,
-                    const TChartAxis& left)
+namespace {
+
+struct LabelBox {
+    QRectF box;
+    QString text;
+};
+
+// The label boxes of both axes, the ends of each axis first: an end label
+// tells the range, so it wins over an inner one it would overlap.
+std::vector<LabelBox> LabelBoxes(const ChartFrame& frame, const TChartAxis& bottom, const TChartAxis& left)
 {
     const QRectF& plot = frame.plot;
-    painter.setPen(Qt::black);
-    painter.setFont(AxisLabelFont());
-    const QFontMetricsF labelMetrics(AxisLabelFont());
-    const double height = labelMetrics.height();
-    std::vector<QRectF> used;
-
+    const QFontMetricsF metrics(AxisLabelFont());
+    const double height = metrics.height();
+    std::vector<LabelBox> ends, inner;
+    auto keep = [&](std::size_t i, std::size_t count, const LabelBox& label) {
+        (i == 0 || i + 1 == count ? ends : inner).push_back(label);
+    };
     if (left.LabelsVisible()) {
         const std::vector<double> ticks = MajorTicks(frame.y);
         const std::vector<QString> labels = AxisLabels(frame.y);
-        const double width = frame.leftLabelBand - kTextGap;
         for (std::size_t i = 0; i < ticks.size(); ++i) {
-            const QRectF box(plot.left() - kTextGap - width, frame.YAt(ticks[i]) - height / 2.0, width,
-                             height);
-            const double textWidth = labelMetrics.horizontalAdvance(labels[i]);
             // Right-aligned: the box shrinks to the text so neighbours test fairly.
-            PaintLabel(painter, QRectF(box.right() - textWidth, box.top(), textWidth, height), labels[i],
-                       used);
+            const double width = metrics.horizontalAdvance(labels[i]);
+            keep(i, ticks.size(),
+                 {QRectF(plot.left() - kTextGap - width, frame.YAt(ticks[i]) - height / 2.0, width, height),
+                  labels[i]});
         }
     }
     if (bottom.LabelsVisible()) {
         const std::vector<double> ticks = MajorTicks(frame.x);
         const std::vector<QString> labels = AxisLabels(frame.x);
         for (std::size_t i = 0; i < ticks.size(); ++i) {
-            const double width = labelMetrics.horizontalAdvance(labels[i]);
-            const QRectF box(frame.XAt(ticks[i]) - width / 2.0, plot.bottom() + kTextGap, width, height);
-            PaintLabel(painter, box, labels[i], used);
+            const double width = metrics.horizontalAdvance(labels[i]);
+            keep(i, ticks.size(),
+                 {QRectF(frame.XAt(ticks[i]) - width / 2.0, plot.bottom() + frame.bottomLabelGap, width,
+                         height),
+                  labels[i]});
         }
     }
+    ends.insert(ends.end(), inner.begin(), inner.end());
+    return ends;
+}
+
+}  // namespace
+
+void PaintAxisTexts(QPainter& painter, const ChartFrame& frame, const TChartAxis& bottom,
+                    const TChartAxis& left)
+{
+    const QRectF& plot = frame.plot;
+    painter.setPen(Qt::black);
+    painter.setFont(AxisLabelFont());
+    std::vector<QRectF> used;
+    for (const LabelBox& label : LabelBoxes(frame, bottom, left))
+        PaintLabel(painter, label.box, label.text, used);
 
     painter.setFont(AxisTitleFont());
     const double titleHeight = QFontMetricsF(AxisTitleFont()).height();

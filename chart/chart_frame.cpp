@@ -75,8 +75,12 @@ ChartFrame LayOutFrame(const QSizeF& size, const FrameOptions& options, const TC
     frame.y = y;
     frame.leftLabelBand =
         left.LabelsVisible() ? std::max(left.LabelSize(), WidestLabel(y) + kTextGap) : left.LabelSize();
+    // The lowest left label is centred on the plot's bottom edge; the bottom
+    // labels start below it, so the labels at the corner never hide each other.
+    frame.bottomLabelGap =
+        left.LabelsVisible() ? std::max(kTextGap, labelMetrics.height() / 2.0 + 1.0) : kTextGap;
     frame.bottomLabelBand = bottom.LabelsVisible()
-                                ? std::max(bottom.LabelSize(), labelMetrics.height() + kTextGap)
+                                ? std::max(bottom.LabelSize(), labelMetrics.height() + frame.bottomLabelGap)
                                 : bottom.LabelSize();
 
     // Labels are centred on their ticks, so the outermost ones reach half

@@ -16,6 +16,7 @@ struct ChartFrame {
     AxisScale y;
     double leftLabelBand = 0.0;    // width kept left of the plot for the left labels
     double bottomLabelBand = 0.0;  // height kept below the plot for the bottom labels
+    double bottomLabelGap = 0.0;   // from the plot's bottom down to the bottom labels
 
     double XAt(double value) const;
     double YAt(double value) const;

@@ -23,8 +23,9 @@ struct ChartPoint {
 class TChartSeries : public QObject, public SeriesSink {
     Q_OBJECT
 public:
-    // A line joins the points in order; points show a cross each.
-    enum class Kind { Line, Point };
+    // A line joins the points in order; points show a cross each; dots a
+    // filled disc each, of the marker's horizontal size as radius.
+    enum class Kind { Line, Point, Dot };
 
     TChartSeries(Kind kind, QObject* parent);
 

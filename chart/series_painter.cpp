@@ -58,6 +58,22 @@ void PaintCrosses(QPainter& painter, const ChartFrame& frame, const TChartSeries
     }
 }
 
+void PaintDots(QPainter& painter, const ChartFrame& frame, const TChartSeries& series)
+{
+    const auto& points = series.Points();
+    const double radius = series.MarkerHorizontalSize();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        // The outline parts a dot from the lines and dots under it.
+        if (series.MarkerOutline().isValid())
+            painter.setPen(QPen(series.MarkerOutline(), series.LineWidth()));
+        else
+            painter.setPen(Qt::NoPen);
+        painter.setBrush(series.PointColour(i));
+        painter.drawEllipse(frame.At(points[i].x, points[i].y), radius, radius);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
 // Beside the point, up and to the right; flipped to the other side where
 // that keeps the label inside the plot.
 QRectF MarkBox(const QRectF& plot, const QPointF& point, const QSizeF& size, const TChartSeries& series)
@@ -89,10 +105,11 @@ void PaintMarks(QPainter& painter, const ChartFrame& frame, const TChartSeries& 
 void PaintSeries(QPainter& painter, const ChartFrame& frame, const TChartSeries& series)
 {
     if (!series.Visible()) return;
-    if (series.GetKind() == TChartSeries::Kind::Line)
-        PaintLine(painter, frame, series);
-    else
-        PaintCrosses(painter, frame, series);
+    switch (series.GetKind()) {
+        case TChartSeries::Kind::Line: PaintLine(painter, frame, series); break;
+        case TChartSeries::Kind::Point: PaintCrosses(painter, frame, series); break;
+        case TChartSeries::Kind::Dot: PaintDots(painter, frame, series); break;
+    }
     if (series.MarksVisible()) PaintMarks(painter, frame, series);
 }
 

@@ -10,7 +10,7 @@ namespace tensorium {
 
 // A line series as polylines in insertion order, one per run of segments of
 // one colour (a segment takes its start point's colour); a point series as
-// crosses; then the marks of either.
+// crosses; a dot series as filled discs; then the marks of any.
 void PaintSeries(QPainter& painter, const ChartFrame& frame, const TChartSeries& series);
 
 }  // namespace tensorium

@@ -4,6 +4,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
 
 #include "chart/axis_painter.h"
 #include "chart/series_painter.h"
@@ -23,6 +24,12 @@ TChartSeries* TChart::AddSeries(const QString& objectName, TChartSeries::Kind ki
     series_.push_back(series);
     update();
     return series;
+}
+
+void TChart::AddNote(const ChartNote& note)
+{
+    notes_.push_back(note);
+    update();
 }
 
 void TChart::SetMargins(double topPercent, double bottomPercent)
@@ -60,13 +67,42 @@ std::optional<DataExtent> TChart::Extent(bool horizontal) const
     return extent;
 }
 
+namespace {
+
+// `extent` grown about its middle to `width`, where that stays finite.
+std::optional<DataExtent> Widened(const std::optional<DataExtent>& extent, double width)
+{
+    const double middle = extent->low * 0.5 + extent->high * 0.5;
+    const DataExtent wide{middle - width * 0.5, middle + width * 0.5};
+    if (!std::isfinite(wide.low) || !std::isfinite(wide.high)) return extent;
+    return wide;
+}
+
+}  // namespace
+
 // The frame at on-screen size: `target` shrunk by its scale.
 ChartFrame TChart::FrameFor(const QRectF& target) const
 {
     const double scale = ScaleFor(target);
-    const AxisScale x = bottom_.Scale(Extent(true));
-    const AxisScale y = left_.Scale(Extent(false));
-    return LayOutFrame(target.size() / scale, options_, bottom_, left_, x, y);
+    const QSizeF size = target.size() / scale;
+    std::optional<DataExtent> across = Extent(true), up = Extent(false);
+    AxisScale x = bottom_.Scale(across);
+    AxisScale y = left_.Scale(up);
+    if (options_.equalScales && across && up) {
+        // Equal scales from the spans alone leave a flat strip for points all
+        // on one line (equal stresses): an automatic axis much too short for
+        // the room is widened first, so the plot keeps at least half of it.
+        FrameOptions unequal = options_;
+        unequal.equalScales = false;
+        const QRectF room = LayOutFrame(size, unequal, bottom_, left_, x, y).plot;
+        const double aspect = room.width() / room.height();
+        const double wantedAcross = y.Span() * aspect, wantedUp = x.Span() / aspect;
+        if (bottom_.Automatic() && std::isfinite(wantedAcross) && wantedAcross > 2.0 * x.Span())
+            x = bottom_.Scale(Widened(across, wantedAcross));
+        else if (left_.Automatic() && std::isfinite(wantedUp) && wantedUp > 2.0 * y.Span())
+            y = left_.Scale(Widened(up, wantedUp));
+    }
+    return LayOutFrame(size, options_, bottom_, left_, x, y);
 }
 
 void TChart::Paint(QPainter& painter, const QRectF& target) const
@@ -83,7 +119,15 @@ void TChart::Paint(QPainter& painter, const QRectF& target) const
     PaintAxisLines(painter, frame, bottom_, left_);
     PaintAxisTexts(painter, frame, bottom_, left_);
     painter.setClipRect(frame.plot);
-    for (const TChartSeries* series : series_) PaintSeries(painter, frame, *series);
+    for (const TChartSeries* series : series_) {
+        if (series->GetKind() != TChartSeries::Kind::Dot) PaintSeries(painter, frame, *series);
+    }
+    // A dot on the plot's edge shows whole, reaching past it by its radius.
+    painter.setClipping(false);
+    for (const TChartSeries* series : series_) {
+        if (series->GetKind() == TChartSeries::Kind::Dot) PaintSeries(painter, frame, *series);
+    }
+    for (const ChartNote& note : notes_) PaintNote(painter, frame, note);
     painter.restore();
 }
 

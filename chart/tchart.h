@@ -12,6 +12,7 @@
 
 #include "chart/chart_axis.h"
 #include "chart/chart_frame.h"
+#include "chart/chart_note.h"
 #include "chart/chart_series.h"
 
 namespace tensorium {
@@ -25,6 +26,10 @@ public:
     // series are drawn in the order they were added.
     TChartSeries* AddSeries(const QString& objectName, TChartSeries::Kind kind);
     const std::vector<TChartSeries*>& Series() const { return series_; }
+
+    // A text drawn over the series at a place of the plot.
+    void AddNote(const ChartNote& note);
+    const std::vector<ChartNote>& Notes() const { return notes_; }
 
     TChartAxis& BottomAxis() { return bottom_; }
     const TChartAxis& BottomAxis() const { return bottom_; }
@@ -56,6 +61,7 @@ private:
     ChartFrame FrameFor(const QRectF& target) const;
 
     std::vector<TChartSeries*> series_;
+    std::vector<ChartNote> notes_;
     TChartAxis bottom_;
     TChartAxis left_;
     FrameOptions options_;

@@ -86,6 +86,7 @@ std::unique_ptr<TChart> MakeMohrCircles(const MohrCircle (&circles)[3])
     auto chart = std::make_unique<TChart>();
     chart->setObjectName("MohrCircles");
     chart->resize(385, 369);
+    chart->SetEqualScales(true);
     TChartAxis& sigma = chart->BottomAxis();
     sigma.SetTitle("sigma");
     sigma.SetPosition(50.0);

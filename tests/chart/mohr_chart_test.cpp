@@ -96,8 +96,10 @@ TEST_F(MohrChart, EachGridLineHasItsLabel)
     }
     EXPECT_EQ(vertical, static_cast<int>(Labels(false).size()));
     EXPECT_EQ(horizontal, static_cast<int>(Labels(true).size()));
-    // Sigma labels run left to right under their grid lines, tau labels bottom to top.
-    const std::vector<SvgText> sigma = Labels(false);
+    // Sigma labels grow from left to right under their grid lines.
+    std::vector<SvgText> sigma = Labels(false);
+    std::sort(sigma.begin(), sigma.end(),
+              [](const SvgText& a, const SvgText& b) { return a.start.x() < b.start.x(); });
     for (std::size_t i = 1; i < sigma.size(); ++i) {
         EXPECT_GT(sigma[i].text.toDouble(), sigma[i - 1].text.toDouble());
         EXPECT_GT(sigma[i].start.x(), sigma[i - 1].start.x());

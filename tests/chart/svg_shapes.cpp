@@ -3,12 +3,15 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <cmath>
+
 namespace tensorium::testing_support {
 
 namespace {
 
 struct GroupStyle {
     QString stroke;
+    QString fill;
     bool dashed = false;
     QTransform transform;
 };
@@ -40,6 +43,7 @@ GroupStyle Inherit(const GroupStyle& outer, const QXmlStreamAttributes& attribut
 {
     GroupStyle style = outer;
     if (attributes.hasAttribute("stroke")) style.stroke = attributes.value("stroke").toString().toLower();
+    if (attributes.hasAttribute("fill")) style.fill = attributes.value("fill").toString().toLower();
     if (attributes.hasAttribute("stroke-dasharray")) {
         style.dashed = attributes.value("stroke-dasharray").toString() != QStringLiteral("none");
     }
@@ -90,6 +94,12 @@ SvgShapes ReadSvgShapes(const QByteArray& svg)
             const QString data = attributes.value(name == QStringLiteral("path") ? "d" : "points").toString();
             shapes.lines.push_back(
                 {name.toString(), style.stroke, style.dashed, style.transform.map(ParsePoints(data))});
+        } else if (name == QStringLiteral("circle") || name == QStringLiteral("ellipse")) {
+            const QPointF centre(attributes.value("cx").toDouble(), attributes.value("cy").toDouble());
+            const double radius = attributes.value(name == QStringLiteral("circle") ? "r" : "rx").toDouble();
+            // The length of a transformed radius, for transforms that keep circles round.
+            const double scale = std::hypot(style.transform.m11(), style.transform.m12());
+            shapes.discs.push_back({style.fill, style.transform.map(centre), radius * scale});
         } else if (name == QStringLiteral("text")) {
             const QPointF start(attributes.value("x").toDouble(), attributes.value("y").toDouble());
             const bool turned = !style.transform.isIdentity() && style.transform.m11() == 0.0;

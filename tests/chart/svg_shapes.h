@@ -1,5 +1,5 @@
 // What a reader of a chart's SVG sees: its lines with their stroke colours
-// and points, and its texts with where they start.
+// and points, its texts with where they start, and its filled circles.
 #pragma once
 
 #include <QByteArray>
@@ -24,9 +24,16 @@ struct SvgText {
     bool turned = false;  // drawn under a rotation
 };
 
+struct SvgDisc {
+    QString fill;  // "#rrggbb", inherited from the enclosing groups
+    QPointF centre;
+    double radius = 0.0;  // in the document's coordinates
+};
+
 struct SvgShapes {
     std::vector<SvgLine> lines;
     std::vector<SvgText> texts;
+    std::vector<SvgDisc> discs;  // circles and ellipses
 
     std::vector<SvgLine> Lines(const QString& stroke, bool dashed = false) const;
     bool HasText(const QString& text) const;
