@@ -191,6 +191,7 @@ private:
                  *Series5 = nullptr, *Series6 = nullptr, *Series7 = nullptr, *Series8 = nullptr,
                  *Series9 = nullptr;
     TChartSeries *seriesS1S2 = nullptr, *seriesS1S3 = nullptr, *seriesS2S3 = nullptr;
+    TChartSeries *seriesS1S2Point = nullptr, *seriesS1S3Point = nullptr, *seriesS2S3Point = nullptr;
     QCheckBox *chkShowPrincipal = nullptr, *chkUser = nullptr, *chkJoint = nullptr;
     TEdit *input_joint_beta = nullptr, *input_joint_psi = nullptr, *input_joint_phi = nullptr,
           *input_joint_c = nullptr;

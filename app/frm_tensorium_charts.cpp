@@ -27,6 +27,16 @@ TChartSeries* AddLine(TChart* chart, const QString& name, const QColor& colour)
     return series;
 }
 
+TChartSeries* AddDot(TChart* chart, const QString& name, const QColor& colour, double radius)
+{
+    TChartSeries* series = chart->AddSeries(name, TChartSeries::Kind::Dot);
+    series->SetColour(colour);
+    series->SetTitle(name);
+    series->SetMarkerSize(radius, radius);
+    series->SetMarkerOutline(Qt::white);
+    return series;
+}
+
 }  // namespace
 
 void TFrmTensorium::BuildStereographicChart(QWidget* page)
@@ -49,6 +59,8 @@ void TFrmTensorium::BuildStereographicChart(QWidget* page)
     const QColor red(255, 0, 0);
     seriesCircle = AddLine(Chart1, "seriesCircle", red);
     seriesCircle->SetTitle("Circle");
+    // North is up on the net: its mark sits on top of the primitive circle.
+    Chart1->AddNote({0.0, 1.0, "N", 12});
     Series4 = AddLine(Chart1, "Series4", red);
     Series5 = AddLine(Chart1, "Series5", red);
     Series6 = AddLine(Chart1, "Series6", red);
@@ -77,9 +89,17 @@ void TFrmTensorium::BuildMohrChart(QWidget* page)
     tau.SetGridColour(kSilver);
     // Symmetric about zero, so the sigma axis at mid-height lies at tau = 0.
     tau.SetSymmetric(true);
-    seriesS1S2 = AddLine(Chart2, "seriesS1S2", QColor(255, 0, 0));
-    seriesS1S3 = AddLine(Chart2, "seriesS1S3", QColor(0, 0, 0));
-    seriesS2S3 = AddLine(Chart2, "seriesS2S3", QColor(0, 255, 0));
+    // Equal scales keep the circles round.
+    Chart2->SetEqualScales(true);
+    const QColor red(255, 0, 0), black(0, 0, 0), lime(0, 255, 0);
+    seriesS1S2 = AddLine(Chart2, "seriesS1S2", red);
+    seriesS1S3 = AddLine(Chart2, "seriesS1S3", black);
+    seriesS2S3 = AddLine(Chart2, "seriesS2S3", lime);
+    // A collapsed circle shows as a dot; the largest first, so that the dots
+    // of three equal stresses lie inside each other, all three seen.
+    seriesS1S3Point = AddDot(Chart2, "seriesS1S3Point", black, 6);
+    seriesS1S2Point = AddDot(Chart2, "seriesS1S2Point", red, 4.5);
+    seriesS2S3Point = AddDot(Chart2, "seriesS2S3Point", lime, 3);
 }
 
 void TFrmTensorium::DrawDiagrams()
@@ -99,8 +119,9 @@ void TFrmTensorium::DrawDiagrams()
 
 void TFrmTensorium::DrawMohrCircles()
 {
-    tensorium::DrawMohrCircles({seriesS1S2, seriesS1S3, seriesS2S3}, principal_.s1, principal_.s2,
-                               principal_.s3);
+    tensorium::DrawMohrCircles(
+        {seriesS1S2, seriesS1S3, seriesS2S3, seriesS1S2Point, seriesS1S3Point, seriesS2S3Point},
+        principal_.s1, principal_.s2, principal_.s3);
 }
 
 }  // namespace tensorium

@@ -7,6 +7,20 @@
 
 namespace tensorium {
 
+namespace {
+
+// Marks the circle through si and sj as a point when it has shrunk to one;
+// radii, not diameters, are compared, as they cannot overflow.
+void MarkCollapsed(SeriesSink* sink, double si, double sj, double largestRadius)
+{
+    if (!sink) return;
+    sink->Clear();
+    if (si * 0.5 - sj * 0.5 <= kCollapsedCircleFraction * largestRadius)
+        sink->Add(si * 0.5 + sj * 0.5, 0.0, {}, std::nullopt);
+}
+
+}  // namespace
+
 void DrawMohrCircles(const MohrSeries& series, double s1, double s2, double s3)
 {
     series.s1s3->Clear();
@@ -28,6 +42,10 @@ void DrawMohrCircles(const MohrSeries& series, double s1, double s2, double s3)
         series.s2s3->Add(p23.first, p23.second, {}, std::nullopt);
         series.s1s2->Add(p12.first, p12.second, {}, std::nullopt);
     }
+    const double largest = s1 * 0.5 - s3 * 0.5;
+    MarkCollapsed(series.s1s3Point, s1, s3, largest);
+    MarkCollapsed(series.s1s2Point, s1, s2, largest);
+    MarkCollapsed(series.s2s3Point, s2, s3, largest);
 }
 
 }  // namespace tensorium
