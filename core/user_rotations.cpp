@@ -1,0 +1,27 @@
+#include "core/user_rotations.h"
+
+#include "core/angles.h"
+
+namespace tensorium {
+
+UserRotations UserRotationsOf(double beta, double psi, double theta)
+{
+    const auto [sb, cb] = SinCosOfTyped(beta);
+    const auto [sp, cp] = SinCosOfTyped(psi);
+    const auto [st, ct] = SinCosOfTyped(theta);
+    UserRotations r;
+    r.b = {{{cb, -sb, 0}, {sb * cp, cb * cp, -sp}, {sb * sp, cb * sp, cp}}};
+    r.a = {{{ct, st, 0}, {-st, ct, 0}, {0, 0, 1}}};
+    return r;
+}
+
+Mat3 MatrixProduct(const Mat3& left, const Mat3& right)
+{
+    Mat3 product{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            for (int k = 0; k < 3; ++k) product[i][j] += left[i][k] * right[k][j];
+    return product;
+}
+
+}  // namespace tensorium
