@@ -15,7 +15,9 @@ void PaintNote(QPainter& painter, const ChartFrame& frame, const ChartNote& note
     // A pixel clear of the place, so a line through it stays whole.
     const QSizeF size(metrics.horizontalAdvance(note.text) + 2.0, metrics.height());
     const QRectF box(QPointF(place.x() - size.width() / 2.0, place.y() - 1.0 - size.height()), size);
-    painter.fillRect(box, Qt::white);
+    // The ground reaches a little above the text, so no stub of a line
+    // crossing the place shows over the text where the room above is short.
+    painter.fillRect(box.adjusted(0.0, -2.0, 0.0, 0.0), Qt::white);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(box, Qt::AlignCenter, note.text);
