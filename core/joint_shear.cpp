@@ -32,10 +32,16 @@ JointShear ShearOnJoint(const JointPlane& plane, const StressState& stress)
         OrientationOfDownward(PointingDown(direction), AzimuthConvention::azClockwiseFromNorth);
     s.trend = line.azimuth;
     s.plunge = line.dip;
-    const auto [sa, ca] = SinCosOfTyped(plane.azimuth);
-    const auto [sd, cd] = SinCosOfTyped(plane.dip);
-    const Vec3 strike{-ca, sa, 0};             // azimuth of the dip direction less 90 degrees
-    const Vec3 upDip{-sa * cd, -ca * cd, sd};  // in the plane, against the dip
+    // The strike has the dip to its right; from the upward normal, so that a
+    // dip typed beyond 90 degrees still means the plane as it lies.
+    const Vec3 up = n[2] < 0 ? Scaled(n, -1) : n;
+    Vec3 strike{-up[1], up[0], 0};  // z x up
+    if (Norm(strike) < 1e-12) {
+        const auto [sa, ca] = SinCosOfTyped(plane.azimuth);  // a horizontal plane: the typed azimuth
+        strike = {-ca, sa, 0};
+    }
+    strike = Scaled(strike, 1 / Norm(strike));
+    const Vec3 upDip = Cross(up, strike);
     s.rake = std::atan2(Dot(direction, upDip), Dot(direction, strike));
     return s;
 }

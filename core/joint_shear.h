@@ -10,7 +10,7 @@
 namespace tensorium {
 
 struct JointShear {
-    Vec3 normal{};         // n, the upward unit normal (JointNormal)
+    Vec3 normal{};         // n, the unit normal (JointNormal), upward for dips of 0 to 90 degrees
     Vec3 traction{};       // t = T n
     Vec3 shearTraction{};  // t - (n.t) n, in the plane
     // The unit direction of the shear traction and where it points; none

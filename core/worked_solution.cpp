@@ -122,7 +122,7 @@ void WriteJoint(WorkingText& w, const AnalysisState& s, double porePressure)
     const JointResult& r = s.jointResult;
     w.Line("5. Joint");
     w.Prose(
-        "n upward unit normal, t traction, σₙ normal stress, tₛ shear traction, τ shear stress, s direction "
+        "n unit normal, t traction, σₙ normal stress, tₛ shear traction, τ shear stress, s direction "
         "of shear, tlim Mohr-Coulomb limit, SF safety factor, Ts slip tendency, Td dilation tendency, Δp "
         "crit critical pore pressure rise.");
     w.Line("dip direction α = " + w.Angle(j.azimuth));
