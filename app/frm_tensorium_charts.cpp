@@ -2,6 +2,7 @@
 #include <QCheckBox>
 
 #include "app/frm_tensorium.h"
+#include "chart/diagram_charts.h"
 #include "chart/tchart.h"
 #include "diagrams/mohr.h"
 #include "diagrams/stereonet.h"
@@ -43,24 +44,10 @@ void TFrmTensorium::BuildStereographicChart(QWidget* page)
 {
     Chart1 = AddChart(page, "Chart1", {0, 4, 369, 365});
     Chart1->setProperty("hint", "Planes of principal stresses represented on stereographic projection");
-    Chart1->SetMargins(3, 3);
-    // Equal scales keep the primitive circle round.
-    Chart1->SetEqualScales(true);
-    for (TChartAxis* axis : {&Chart1->BottomAxis(), &Chart1->LeftAxis()}) {
-        axis->SetRange(-1.1, 1.1);
-        axis->SetLabelsVisible(false);
-        axis->SetLabelSize(1);
-        axis->SetGridVisible(false);
-        axis->SetMinorGridVisible(true);
-        axis->SetMinorGridColour(kSilver);
-        axis->SetMinorGridStyle(Qt::DotLine);
-        axis->SetPosition(50);
-    }
+    SetUpNetChart(*Chart1);
     const QColor red(255, 0, 0);
     seriesCircle = AddLine(Chart1, "seriesCircle", red);
     seriesCircle->SetTitle("Circle");
-    // North is up on the net: its mark sits on top of the primitive circle.
-    Chart1->AddNote({0.0, 1.0, "N", 12});
     Series4 = AddLine(Chart1, "Series4", red);
     Series5 = AddLine(Chart1, "Series5", red);
     Series6 = AddLine(Chart1, "Series6", red);
@@ -79,18 +66,7 @@ void TFrmTensorium::BuildStereographicChart(QWidget* page)
 void TFrmTensorium::BuildMohrChart(QWidget* page)
 {
     Chart2 = AddChart(page, "Chart2", {0, 0, 385, 369});
-    TChartAxis& sigma = Chart2->BottomAxis();
-    sigma.SetTitle("sigma");
-    sigma.SetLabelSize(12);
-    sigma.SetPosition(50);
-    TChartAxis& tau = Chart2->LeftAxis();
-    tau.SetTitle("tau");
-    tau.SetLabelSize(16);
-    tau.SetGridColour(kSilver);
-    // Symmetric about zero, so the sigma axis at mid-height lies at tau = 0.
-    tau.SetSymmetric(true);
-    // Equal scales keep the circles round.
-    Chart2->SetEqualScales(true);
+    SetUpMohrChart(*Chart2);
     const QColor red(255, 0, 0), black(0, 0, 0), lime(0, 255, 0);
     seriesS1S2 = AddLine(Chart2, "seriesS1S2", red);
     seriesS1S3 = AddLine(Chart2, "seriesS1S3", black);

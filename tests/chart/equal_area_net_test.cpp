@@ -118,11 +118,12 @@ TEST_F(EqualAreaNet, EveryAxisPointHasASilverCross)
     }
 }
 
-TEST_F(EqualAreaNet, MarksAreTheOnlyTextsAndStayInsideThePlot)
+TEST_F(EqualAreaNet, MarksAndTheNorthMarkAreTheOnlyTextsAndStayInsideThePlot)
 {
     const TChartSeries* axes = Series("Series4");
     ASSERT_NE(axes, nullptr);
-    EXPECT_EQ(svg.texts.size(), axes->Points().size());
+    EXPECT_EQ(svg.texts.size(), axes->Points().size() + 1);
+    ASSERT_NE(svg.Text("N"), nullptr);
     const QRectF plot = chart->PlotRect(target);
     for (const ChartPoint& point : axes->Points()) {
         const SvgText* text = svg.Text(point.label);

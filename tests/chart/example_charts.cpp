@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "chart/diagram_charts.h"
+
 namespace tensorium::testing_support {
 
 namespace {
@@ -42,18 +44,7 @@ std::unique_ptr<TChart> MakeEqualAreaNet()
     auto chart = std::make_unique<TChart>();
     chart->setObjectName("EqualAreaNet");
     chart->resize(369, 365);
-    chart->SetMargins(3.0, 3.0);
-    chart->SetEqualScales(true);
-    for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis()}) {
-        axis->SetRange(-1.1, 1.1);
-        axis->SetLabelsVisible(false);
-        axis->SetLabelSize(1.0);
-        axis->SetGridVisible(false);
-        axis->SetMinorGridVisible(true);
-        axis->SetMinorGridColour(QColor(192, 192, 192));
-        axis->SetMinorGridStyle(Qt::DotLine);
-        axis->SetPosition(50.0);
-    }
+    SetUpNetChart(*chart);
 
     TChartSeries* primitive = chart->AddSeries("Series1", TChartSeries::Kind::Line);
     primitive->SetColour(Qt::black);
@@ -86,15 +77,7 @@ std::unique_ptr<TChart> MakeMohrCircles(const MohrCircle (&circles)[3])
     auto chart = std::make_unique<TChart>();
     chart->setObjectName("MohrCircles");
     chart->resize(385, 369);
-    chart->SetEqualScales(true);
-    TChartAxis& sigma = chart->BottomAxis();
-    sigma.SetTitle("sigma");
-    sigma.SetPosition(50.0);
-    sigma.SetGridColour(QColor(192, 192, 192));
-    TChartAxis& tau = chart->LeftAxis();
-    tau.SetTitle("tau");
-    tau.SetSymmetric(true);
-    tau.SetGridColour(QColor(192, 192, 192));
+    SetUpMohrChart(*chart);
 
     const QColor colours[3] = {QColor(255, 0, 0), QColor(0, 0, 0), QColor(0, 255, 0)};
     for (int c = 0; c < 3; ++c) {
