@@ -90,6 +90,8 @@ void TFrmTensorium::WireEvents()
     connect(Label32, &TLinkLabel::clicked, this, guard(&TFrmTensorium::Label32Click));
     connect(Label33, &TLinkLabel::clicked, this, guard(&TFrmTensorium::Label33Click));
     connect(mnuExit, &QAction::triggered, this, guard(&TFrmTensorium::mnuExitClick));
+    connect(mnuOpenExercise, &QAction::triggered, this, &TFrmTensorium::mnuOpenExerciseClick);
+    connect(mnuSaveExerciseAs, &QAction::triggered, this, &TFrmTensorium::mnuSaveExerciseAsClick);
 }
 
 // The one guard around every handler: a failure ends the handler and is

@@ -33,6 +33,7 @@ class TEdit;
 class TLinkLabel;
 class ReportEngine;
 class FrmExplorer;
+struct Exercise;
 
 class TFrmTensorium : public QMainWindow, public ExplorerHost {
     Q_OBJECT
@@ -64,6 +65,13 @@ public:
     void RunGuarded(const std::function<void()>& action) override;
     void mnuStressExplorerClick();
 
+public slots:
+    // Exercise files (.tensorium): every input text and the azimuth
+    // convention. A file that cannot be used is reported and changes nothing.
+    bool SaveExercise(const QString& path);
+    bool OpenExercise(const QString& path);
+
+public:
     // Event handlers, each run inside the failure guard.
     void FormShow();
     void btnCalculateClick();
@@ -146,6 +154,10 @@ private:
     QWidget* BuildJointPage();
     QWidget* BuildAboutPage();
     void WireEvents();
+    void mnuOpenExerciseClick();
+    void mnuSaveExerciseAsClick();
+    void ShowExercise(const Exercise& exercise);
+    Exercise TypedExercise() const;
 
     // State of the analysis, held by the model; zero until the first cycle.
     // The steps read and write it through these names.
@@ -207,6 +219,8 @@ private:
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,
             *mnuExit = nullptr, *mnuCopyStereograph = nullptr, *mnuCopyMohrCircles = nullptr,
             *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr, *mnuStressExplorer = nullptr;
+    QAction *mnuOpenExercise = nullptr, *mnuSaveExerciseAs = nullptr;
+    QString exerciseFolder_;  // where the file dialogs start, for this run only
 };
 
 }  // namespace tensorium

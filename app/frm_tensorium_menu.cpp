@@ -41,6 +41,11 @@ void TFrmTensorium::BuildMenu()
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("mnuFile");
     file->menuAction()->setObjectName("mnuFile");
+    mnuOpenExercise = AddItem(file, "mnuOpenExercise", "Open exercise...");
+    mnuOpenExercise->setShortcut(QKeySequence("Ctrl+O"));
+    mnuSaveExerciseAs = AddItem(file, "mnuSaveExerciseAs", "Save exercise as...");
+    mnuSaveExerciseAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    AddSeparator(file, "N0");
     mnuPrintForm = AddItem(file, "mnuPrintForm", "Print form");
     mnuPrintStereograph = AddItem(file, "mnuPrintStereograph", "Print stereograph");
     mnuPrintMohrCircles = AddItem(file, "mnuPrintMohrCircles", "Print Mohr circles");

@@ -1,6 +1,7 @@
 // Starts the program: the application object and its one main window.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -27,5 +28,12 @@ int main(int argc, char* argv[])
     tensorium::TestProbe probe(qEnvironmentVariable("TENSORIUM_PROBE_FILE"));
 #endif
     window.show();
+    // An exercise named on the command line, as a file manager names the
+    // file opened with the program, opens once the window is up.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString exercise = arguments.at(1);
+        QTimer::singleShot(0, &window, [&window, exercise] { window.OpenExercise(exercise); });
+    }
     return application.exec();
 }

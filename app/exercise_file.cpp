@@ -1,0 +1,201 @@
+#include "app/exercise_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace tensorium {
+namespace {
+
+// The names in the file; the window's fields in the order of Exercise.
+constexpr const char* kGlobalKeys[] = {"sx", "sy", "sz", "txy", "tyz", "tzx"};
+constexpr const char* kUserKeys[] = {"beta", "psi", "theta"};
+constexpr const char* kJointKeys[] = {"dip_direction", "dip", "friction_angle", "cohesion"};
+constexpr const char* kClockwiseFromNorth = "clockwise from north";
+constexpr const char* kCounterclockwiseFromEast = "counterclockwise from east";
+
+// Far more than any exercise needs; a larger file is not one.
+constexpr qint64 kLargestExercise = 1 << 20;
+
+QString Quoted(const QString& path) { return '"' + QDir::toNativeSeparators(path) + '"'; }
+
+// Raised inside the parsing with the part of the sentence after the file's name.
+struct Damage {
+    QString what;
+};
+
+QString Text(const QJsonObject& object, const QString& group, const QString& key)
+{
+    const QJsonValue value = object.value(key);
+    if (!value.isString()) throw Damage{QString("\"%1.%2\" is missing or not a text").arg(group, key)};
+    return value.toString();
+}
+
+template <size_t N>
+void ReadGroup(const QJsonObject& document, const QString& group, const char* const (&keys)[N],
+               std::array<QString, N>& texts)
+{
+    const QJsonValue value = document.value(group);
+    if (!value.isObject()) throw Damage{QString("\"%1\" is missing or not a group of texts").arg(group)};
+    for (size_t i = 0; i < N; ++i) texts[i] = Text(value.toObject(), group, keys[i]);
+}
+
+template <size_t N>
+QJsonObject Group(const char* const (&keys)[N], const std::array<QString, N>& texts)
+{
+    QJsonObject group;
+    for (size_t i = 0; i < N; ++i) group.insert(keys[i], texts[i]);
+    return group;
+}
+
+void ReadContent(const QJsonObject& document, Exercise& exercise)
+{
+    ReadGroup(document, "global_stress", kGlobalKeys, exercise.globalStress);
+    ReadGroup(document, "user_angles", kUserKeys, exercise.userAngles);
+    ReadGroup(document, "joint", kJointKeys, exercise.joint);
+    const QJsonValue comments = document.value("comments");
+    if (!comments.isArray() || comments.toArray().size() != 2)
+        throw Damage{"\"comments\" is missing or not a list of two texts"};
+    for (int i = 0; i < 2; ++i) {
+        if (!comments.toArray().at(i).isString())
+            throw Damage{"\"comments\" is missing or not a list of two texts"};
+        exercise.comments[i] = comments.toArray().at(i).toString();
+    }
+    const QString convention = document.value("azimuth_convention").toString();
+    if (convention == kClockwiseFromNorth)
+        exercise.convention = AzimuthConvention::azClockwiseFromNorth;
+    else if (convention == kCounterclockwiseFromEast)
+        exercise.convention = AzimuthConvention::azCounterclockwiseFromEast;
+    else
+        throw Damage{QString("\"azimuth_convention\" is missing or neither \"%1\" nor \"%2\"")
+                         .arg(kClockwiseFromNorth, kCounterclockwiseFromEast)};
+}
+
+}  // namespace
+
+bool Exercise::operator==(const Exercise& other) const
+{
+    return globalStress == other.globalStress && userAngles == other.userAngles && joint == other.joint &&
+           comments == other.comments && convention == other.convention;
+}
+
+QByteArray ExerciseDocument(const Exercise& exercise)
+{
+    QJsonObject document;
+    document.insert("format", kExerciseFormatName);
+    document.insert("version", kExerciseFormatVersion);
+    document.insert("azimuth_convention", exercise.convention == AzimuthConvention::azCounterclockwiseFromEast
+                                              ? kCounterclockwiseFromEast
+                                              : kClockwiseFromNorth);
+    document.insert("global_stress", Group(kGlobalKeys, exercise.globalStress));
+    document.insert("user_angles", Group(kUserKeys, exercise.userAngles));
+    document.insert("joint", Group(kJointKeys, exercise.joint));
+    document.insert("comments", QJsonArray{exercise.comments[0], exercise.comments[1]});
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path)
+{
+    const QString file = "The exercise file " + Quoted(path);
+    ExerciseReading reading;
+    if (bytes.trimmed().isEmpty()) {
+        reading.problem = file + " is empty";
+        return reading;
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        reading.problem = QString("%1 is cut short or not JSON: %2 at character %3")
+                              .arg(file, error.errorString())
+                              .arg(error.offset);
+        return reading;
+    }
+    const QJsonObject object = document.object();
+    const QJsonValue format = object.value("format");
+    if (!document.isObject() || !format.isString()) {
+        reading.problem = file + " is not a Tensorium exercise: it names no format";
+        return reading;
+    }
+    if (format.toString() != kExerciseFormatName) {
+        reading.problem =
+            QString("%1 is not a Tensorium exercise: its format is \"%2\", not \"%3\" as in an exercise")
+                .arg(file, format.toString(), kExerciseFormatName);
+        return reading;
+    }
+    const QJsonValue version = object.value("version");
+    const double number = version.toDouble(0);
+    if (!version.isDouble() || number < 1 || number != static_cast<double>(static_cast<qint64>(number))) {
+        reading.problem = file + " is damaged: \"version\" is missing or not a whole number from 1 up";
+        return reading;
+    }
+    if (number > kExerciseFormatVersion) {
+        reading.problem = QString(
+                              "%1 was saved by a newer Tensorium (exercise version %2); this version "
+                              "opens exercises up to version %3")
+                              .arg(file)
+                              .arg(static_cast<qint64>(number))
+                              .arg(kExerciseFormatVersion);
+        return reading;
+    }
+    try {
+        ReadContent(object, reading.exercise);
+    } catch (const Damage& damage) {
+        reading.exercise = Exercise{};
+        reading.problem = file + " is damaged: " + damage.what;
+    }
+    return reading;
+}
+
+ExerciseReading ReadExercise(const QString& path)
+{
+    const QString file = "The exercise file " + Quoted(path);
+    ExerciseReading reading;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        reading.problem = file + " does not exist";
+        return reading;
+    }
+    if (info.isDir()) {
+        reading.problem = file + " cannot be read: it is a folder";
+        return reading;
+    }
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        reading.problem = QString("%1 cannot be read (%2)").arg(file, input.errorString());
+        return reading;
+    }
+    const QByteArray bytes = input.read(kLargestExercise + 1);
+    if (input.error() != QFileDevice::NoError) {
+        reading.problem = QString("%1 cannot be read (%2)").arg(file, input.errorString());
+        return reading;
+    }
+    if (bytes.size() > kLargestExercise) {
+        reading.problem = file + " is not a Tensorium exercise: it is far larger than an exercise";
+        return reading;
+    }
+    return ParseExercise(bytes, path);
+}
+
+// Unbuffered, so that a write the disk takes only in part (full, or over a
+// size limit) shows as short: a buffered one reports the whole length, and
+// its commit then puts the part in place.
+QString WriteExercise(const QString& path, const Exercise& exercise)
+{
+    const QString failed = "The exercise cannot be saved as " + Quoted(path);
+    QSaveFile output(path);
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QString("%1 (%2)").arg(failed, output.errorString());
+    const QByteArray document = ExerciseDocument(exercise);
+    if (output.write(document) != document.size()) {
+        output.cancelWriting();
+        return failed + ": the disk took only part of it (it may be full)";
+    }
+    if (!output.commit()) return QString("%1 (%2)").arg(failed, output.errorString());
+    return {};
+}
+
+}  // namespace tensorium
