@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,9 +19,12 @@
 #include "app/explorer/explorer_host.h"
 #include "app/explorer/explorer_mohr.h"
 #include "app/explorer/explorer_net.h"
+#include "app/explorer/working_document.h"
+#include "app/explorer/working_view.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "core/stability.h"
+#include "core/worked_solution.h"
 
 namespace tensorium {
 
@@ -37,10 +41,23 @@ FrmExplorer::FrmExplorer(ExplorerHost& host, QWidget* parent) : QMainWindow(pare
     diagrams->addWidget(net_);
     diagrams->addWidget(mohr_);
 
+    // The worked solution below the diagrams, over the window's whole width
+    // so that its lines show whole; the splitter gives the diagrams the room.
+    txtWorking = new WorkingView;
+    txtWorking->setObjectName("txtWorking");
+    txtWorking->setAccessibleName("Worked solution");
+    txtWorking->setFont(WorkingFont());
+    auto* panes = new QSplitter(Qt::Vertical);
+    panes->addWidget(diagrams);
+    panes->addWidget(txtWorking);
+    panes->setStretchFactor(0, 2);
+    panes->setStretchFactor(1, 1);
+    panes->setSizes({400, 200});  // in proportion; the text's own size hint would take most of the height
+
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(BuildControls());
-    layout->addWidget(diagrams, 1);
+    layout->addWidget(panes, 1);
     layout->addWidget(BuildOutputs());
     setCentralWidget(central);
     BuildMenu();
@@ -129,6 +146,13 @@ void FrmExplorer::BuildMenu()
     };
     diagramMenu("&Net", net_, "Net");
     diagramMenu("&Mohr diagram", mohr_, "Mohr");
+    QMenu* working = menuBar()->addMenu("&Working");
+    QAction* print = working->addAction("&Print working...");
+    print->setObjectName("mnuPrintWorking");
+    connect(print, &QAction::triggered, this, [this] { PreviewWorking(WorkingText(), this); });
+    QAction* pdf = working->addAction("&Save working as PDF...");
+    pdf->setObjectName("mnuSaveWorkingPdf");
+    connect(pdf, &QAction::triggered, this, [this] { SaveWorkingAs(); });
     QMenu* view = menuBar()->addMenu("&View");
     QAction* larger = view->addAction("&Larger text");
     larger->setObjectName("mnuLargerText");
@@ -148,6 +172,25 @@ void FrmExplorer::ChangeTextSize(double factor)
     QFont f = font();
     f.setPixelSize(std::max(8, static_cast<int>(std::lround(13 * textScale_))));
     centralWidget()->setFont(f);
+    QFont fixed = WorkingFont();
+    fixed.setPixelSize(f.pixelSize());
+    txtWorking->setFont(fixed);
+}
+
+void FrmExplorer::SaveWorkingAs()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save working as PDF", "working.pdf", "PDF document (*.pdf)");
+    if (path.isEmpty()) return;
+    QString error;
+    if (!SaveWorking(path, &error)) QMessageBox::critical(this, windowTitle(), error);
+}
+
+QString FrmExplorer::WorkingText() const { return txtWorking->Text(); }
+
+bool FrmExplorer::SaveWorking(const QString& pdfPath, QString* error) const
+{
+    return SaveWorkingPdf(WorkingText(), pdfPath, error);
 }
 
 void FrmExplorer::SaveDiagram(ExplorerDiagram& diagram)
@@ -198,6 +241,16 @@ void FrmExplorer::ShowOutputs()
         box->setToolTip(box->text());
         box->setCursorPosition(0);
     }
+    ShowWorking();
+}
+
+void FrmExplorer::ShowWorking()
+{
+    // Rewritten whole; the reader keeps the place where they were reading.
+    const int top = txtWorking->verticalScrollBar()->value();
+    txtWorking->setPlainText(
+        QString::fromStdString(WorkedSolution(state_, porePressure_, host_.Separators())));
+    txtWorking->verticalScrollBar()->setValue(top);
 }
 
 }  // namespace tensorium

@@ -16,6 +16,7 @@ class ExplorerDiagram;
 class ExplorerHost;
 class ExplorerMohr;
 class ExplorerNet;
+class WorkingView;
 
 class FrmExplorer : public QMainWindow {
     Q_OBJECT
@@ -29,12 +30,18 @@ public:
     ExplorerNet& Net() { return *net_; }
     ExplorerMohr& Mohr() { return *mohr_; }
 
+    // The worked solution as shown in txtWorking, and its pages as a PDF file.
+    QString WorkingText() const;
+    bool SaveWorking(const QString& pdfPath, QString* error) const;
+
 private:
     void BuildMenu();
     QWidget* BuildControls();
     QWidget* BuildOutputs();
     void ReadPorePressure();
     void ShowOutputs();
+    void ShowWorking();
+    void SaveWorkingAs();
     void ApplyLayers();
     void ChangeTextSize(double factor);
     void SaveDiagram(ExplorerDiagram& diagram);
@@ -48,6 +55,7 @@ private:
     QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr;
     QComboBox* cmbField = nullptr;
     QLineEdit* edtPorePressure = nullptr;
+    WorkingView* txtWorking = nullptr;
     QLineEdit *edtSigmaEff = nullptr, *edtSFp = nullptr, *edtTs = nullptr, *edtTd = nullptr,
               *edtDpCrit = nullptr;
 };

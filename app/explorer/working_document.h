@@ -1,0 +1,26 @@
+// The worked solution on paper: its text in a fixed-width font on A4 pages
+// of its own, numbered, for the print preview and for a PDF file.
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QPagedPaintDevice;
+class QWidget;
+
+namespace tensorium {
+
+// The fixed-width font of the worked solution, on screen and on paper.
+QFont WorkingFont();
+
+// Lays `text` out on the pages of `device`, in the page size set there, and paints it.
+void PaintWorking(const QString& text, QPagedPaintDevice& device);
+
+// Writes the pages, A4 portrait, to `path` whole or not at all.
+bool SaveWorkingPdf(const QString& text, const QString& path, QString* error);
+
+// The print preview of the pages, modal, starting on A4 portrait; printing goes to
+// the printer chosen there.
+void PreviewWorking(const QString& text, QWidget* parent);
+
+}  // namespace tensorium
