@@ -184,13 +184,13 @@ void WriteSpecialCases(WorkingText& w, const AnalysisState& s)
         case PrincipalCoincidence::firstTwo:
             w.Prose(
                 "σ₁ = σ₂: every direction in the plane normal to the σ₃ axis is principal, so the σ₁ and σ₂ "
-                "axes shown are one choice among many.");
+                "axes shown, and the stress regime read from them, are one choice among many.");
             any = true;
             break;
         case PrincipalCoincidence::lastTwo:
             w.Prose(
                 "σ₂ = σ₃: every direction in the plane normal to the σ₁ axis is principal, so the σ₂ and σ₃ "
-                "axes shown are one choice among many.");
+                "axes shown, and the stress regime read from them, are one choice among many.");
             any = true;
             break;
         case PrincipalCoincidence::all:

@@ -153,8 +153,9 @@ TEST(WorkedSolution, EqualPrincipalStressesAreSaidInWords)
         SCOPED_TRACE(seed);
         const std::string upper = Special(WithPrincipal({5, 5, 1}, seed));
         EXPECT_NE(
-            upper.find("σ1 = σ2: every direction in the plane normal to the σ3 axis is principal, so the "
-                       "σ1 and σ2 axes shown are one choice among many."),
+            upper.find(
+                "σ1 = σ2: every direction in the plane normal to the σ3 axis is principal, so the "
+                "σ1 and σ2 axes shown, and the stress regime read from them, are one choice among many."),
             std::string::npos)
             << upper;
         const std::string lower = Special(WithPrincipal({5, -1, -1}, seed));
