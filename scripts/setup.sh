@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tensorium needs to build, run and test,
-# skipping those already installed. Usage: scripts/setup.sh [--tests]
+# skipping those already installed. Usage: scripts/setup.sh [--tests|--package]
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
+# The Debian package: dpkg-shlibdeps (dpkg-dev) finds its dependencies.
+if [[ "${1:-}" == "--package" || "${1:-}" == "--tests" ]]; then
+  packages+=(dpkg-dev)
+fi
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(googletest libgtest-dev libbenchmark-dev libeigen3-dev xvfb xauth poppler-utils
              cups-daemon cups-client xclip xdotool locales
-             clang-format-14 git)
+             clang-format-14 git
+             desktop-file-utils appstream shared-mime-info)
 fi
 
 missing=()
