@@ -25,10 +25,21 @@ QString WorkingView::Text() const
     return lines.join('\n');
 }
 
+QString WorkingView::PlainReading(QString text)
+{
+    static const QString subscripts = QString::fromUtf8("₀₁₂₃₄₅₆₇₈₉₊₋₌₍₎ₐₑₒₓₔₕₖₗₘₙₚₛₜᵢᵣᵤᵥⱼ");
+    static const QString plain = QString::fromUtf8("0123456789+-=()aeoxəhklmnpstiruvj");
+    for (QChar& c : text) {
+        const qsizetype at = subscripts.indexOf(c);
+        if (at >= 0) c = plain[at];
+    }
+    return text;
+}
+
 QMimeData* WorkingView::createMimeDataFromSelection() const
 {
     auto* mime = new QMimeData;
-    mime->setText(WithNewlines(textCursor().selectedText()));
+    mime->setText(PlainReading(WithNewlines(textCursor().selectedText())));
     return mime;
 }
 

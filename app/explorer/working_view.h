@@ -1,6 +1,8 @@
-// The read-only view of the worked solution. Copying gives the selected
-// text character for character: the toolkit's own plain text would turn the
-// no-break spaces that some regions group thousands with into blanks.
+// The read-only view of the worked solution, its names written with
+// subscript characters (I₁, σₘ). Copying gives the plain reading of the
+// selection: subscripts as ordinary characters (I1, σm), every other
+// character as it is (the toolkit's own plain text would turn the no-break
+// spaces that some regions group thousands with into blanks).
 #pragma once
 
 #include <QPlainTextEdit>
@@ -14,6 +16,9 @@ public:
 
     // The whole text as set, lines parted by '\n'.
     QString Text() const;
+
+    // `text` with every subscript character written as its ordinary one.
+    static QString PlainReading(QString text);
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
