@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -124,7 +125,7 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     const QPointF centre = target.center();
     const double r = NetRadius(target);
     if (kind_ != FieldKind::None) {
-        PaintField(painter, target);
+        PaintFieldCached(painter, target);
         PaintLegend(painter, target);
     }
     painter.setBrush(Qt::NoBrush);
@@ -140,6 +141,27 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     if (layers_.user) PaintUser(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
     painter.restore();
+}
+
+// On screen and into images the field comes from a picture made once per
+// field and size; files and printers get its vectors.
+void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) const
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster) return PaintField(painter, target);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (fieldImageComputation_ != fieldComputations_ || fieldImageSize_ != target.size() ||
+        fieldImage_.devicePixelRatioF() != ratio) {
+        fieldImage_ = QImage((target.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        fieldImage_.setDevicePixelRatio(ratio);
+        fieldImage_.fill(Qt::transparent);
+        QPainter image(&fieldImage_);
+        image.setRenderHint(QPainter::Antialiasing);
+        PaintField(image, QRectF(QPointF(), target.size()));
+        fieldImageSize_ = target.size();
+        fieldImageComputation_ = fieldComputations_;
+    }
+    painter.drawImage(target.topLeft(), fieldImage_);
 }
 
 void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const

@@ -3,6 +3,7 @@
 // pole that can be dragged or moved with the arrow keys.
 #pragma once
 
+#include <QImage>
 #include <QPointF>
 #include <functional>
 
@@ -54,6 +55,7 @@ protected:
 private:
     void RefreshField();
     void PaintField(QPainter& painter, const QRectF& target) const;
+    void PaintFieldCached(QPainter& painter, const QRectF& target) const;
     void PaintLegend(QPainter& painter, const QRectF& target) const;
     void PaintPrincipal(QPainter& painter, const QRectF& target) const;
     void PaintUser(QPainter& painter, const QRectF& target) const;
@@ -69,6 +71,11 @@ private:
     int fieldComputations_ = 0;
     double fieldLow_ = 0, fieldHigh_ = 1;  // the coloured range
     std::function<void(double, double)> mover_;
+    // The field as drawn on screen, kept while the field and the size stay:
+    // a joint that moves repaints the net but not the field.
+    mutable QImage fieldImage_;
+    mutable QSizeF fieldImageSize_;
+    mutable int fieldImageComputation_ = -1;
     bool dragging_ = false;
 };
 
