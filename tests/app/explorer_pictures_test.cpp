@@ -92,6 +92,29 @@ TEST(ExplorerPictures, AllEqualStressesAreSaidOnTheNet)
     EXPECT_FALSE(net.ToSvg().contains("every direction is principal"));
 }
 
+// An equal pair has no determined axes: only the distinct axis gets a cross
+// and a label, and its plane is the circle the pair's axes lie on.
+TEST(ExplorerPictures, AnEqualPairShowsOnlyTheDistinctAxis)
+{
+    const struct {
+        StressState stress;
+        QStringList shown, hidden;
+    } cases[] = {{{5, 5, 8, 0, 0, 0}, {">s1<"}, {">s2<", ">s3<"}},
+                 {{8, 8, 5, 0, 0, 0}, {">s3<"}, {">s1<", ">s2<"}},
+                 {{3.4, 1, 8, 1, -1, 2}, {">s1<", ">s2<", ">s3<"}, {}}};
+    for (const auto& c : cases) {
+        AnalysisModel model;
+        model.state().stress = c.stress;
+        model.ComputeAll();
+        ExplorerNet net;
+        net.resize(400, 400);
+        net.SetState(model.state());
+        const QString svg = QString::fromUtf8(net.ToSvg());
+        for (const QString& label : c.shown) EXPECT_TRUE(svg.contains(label)) << label.toStdString();
+        for (const QString& label : c.hidden) EXPECT_FALSE(svg.contains(label)) << label.toStdString();
+    }
+}
+
 TEST(ExplorerPictures, MohrCirclesAreRoundAndTheJointSitsBetweenThem)
 {
     ExplorerMohr mohr;
