@@ -23,6 +23,14 @@ constexpr qint64 kLargestExercise = 1 << 20;
 
 QString Quoted(const QString& path) { return '"' + QDir::toNativeSeparators(path) + '"'; }
 
+// The system's reason, to follow a colon in a sentence.
+QString Reason(const QFileDevice& file)
+{
+    QString reason = file.errorString();
+    if (!reason.isEmpty()) reason[0] = reason[0].toLower();
+    return reason;
+}
+
 // Raised inside the parsing with the part of the sentence after the file's name.
 struct Damage {
     QString what;
@@ -165,12 +173,12 @@ ExerciseReading ReadExercise(const QString& path)
     }
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly)) {
-        reading.problem = QString("%1 cannot be read (%2)").arg(file, input.errorString());
+        reading.problem = QString("%1 cannot be read: %2").arg(file, Reason(input));
         return reading;
     }
     const QByteArray bytes = input.read(kLargestExercise + 1);
     if (input.error() != QFileDevice::NoError) {
-        reading.problem = QString("%1 cannot be read (%2)").arg(file, input.errorString());
+        reading.problem = QString("%1 cannot be read: %2").arg(file, Reason(input));
         return reading;
     }
     if (bytes.size() > kLargestExercise) {
@@ -188,13 +196,13 @@ QString WriteExercise(const QString& path, const Exercise& exercise)
     const QString failed = "The exercise cannot be saved as " + Quoted(path);
     QSaveFile output(path);
     if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QString("%1 (%2)").arg(failed, output.errorString());
+        return QString("%1: %2").arg(failed, Reason(output));
     const QByteArray document = ExerciseDocument(exercise);
     if (output.write(document) != document.size()) {
         output.cancelWriting();
         return failed + ": the disk took only part of it (it may be full)";
     }
-    if (!output.commit()) return QString("%1 (%2)").arg(failed, output.errorString());
+    if (!output.commit()) return QString("%1: %2").arg(failed, Reason(output));
     return {};
 }
 
