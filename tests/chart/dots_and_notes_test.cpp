@@ -50,10 +50,10 @@ TEST(DotSeries, ADotOnThePlotsEdgeShowsWhole)
 
 TEST(ChartNote, TextCentredJustAboveItsPlace)
 {
-    auto chart = MakeEqualAreaNet();
-    chart->AddNote({0.0, 1.0, "N", 12});
+    auto chart = MakeEqualAreaNet();  // its set-up marks North with an "N"
     const QRectF target = WidgetRect(*chart);
-    const SvgText* note = ReadSvgShapes(chart->ToSvg()).Text("N");
+    const SvgShapes svg = ReadSvgShapes(chart->ToSvg());  // kept: the note points into it
+    const SvgText* note = svg.Text("N");
     ASSERT_NE(note, nullptr);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
