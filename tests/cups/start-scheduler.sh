@@ -54,6 +54,7 @@ for _ in $(seq 1 300); do
 done
 [[ $(lpstat -r) == "scheduler is running" ]] || fail "The printing service did not answer within 30 s."
 
-lpadmin -p TensoriumPDF -v "pdf-folder:$dir/printed" -E || fail "lpadmin could not add the queue."
-lpadmin -d TensoriumPDF || fail "lpadmin could not make the queue the default."
+lpadmin -h "$socket" -p TensoriumPDF -v "pdf-folder:$dir/printed" -E || fail "lpadmin could not add the queue."
+# The default of this private scheduler only (its own printers.conf).
+lpadmin -h "$socket" -d TensoriumPDF || fail "lpadmin could not make the queue the default."
 lpstat -d -v
