@@ -10,22 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The window target builds against Qt, as the program does.
-packages=(build-essential cmake clang-14 libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "Installing: ${missing[*]}"
-  sudo=()
-  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
-fi
+bash scripts/setup.sh --fuzz
 
 seconds="${TENSORIUM_FUZZ_SECONDS:-30}"
 build="${TENSORIUM_FUZZ_BUILD_DIR:-build-fuzz}"

@@ -48,7 +48,7 @@ check_contents() {
   expect "version 2.0" field_is Version 2.0
   expect "the file is named after package, version and architecture" \
     test "$(basename "$deb")" = "tensorium_2.0_$(dpkg-deb -f "$deb" Architecture).deb"
-  for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 libc6 fonts-liberation; do
+  for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core; do
     expect "depends on $package" depends_on "$package"
   done
   expect "the icon is the program's icon" cmp "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" \
