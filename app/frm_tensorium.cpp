@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/app_identity.h"
+#include "app/explorer/frm_explorer.h"
 #include "app/failure_box.h"
 #include "app/regional.h"
 #include "app/widgets/tedit.h"
@@ -25,7 +26,13 @@ static void InitResources() { Q_INIT_RESOURCE(resources); }
 namespace tensorium {
 
 TFrmTensorium::TFrmTensorium(QWidget* parent)
-    : QMainWindow(parent), separators_(SeparatorsOf(QLocale::system()))
+    : TFrmTensorium(*new AnalysisSession(SeparatorsOf(QLocale::system())), parent)
+{
+    ownSession_.reset(&session_);
+}
+
+TFrmTensorium::TFrmTensorium(AnalysisSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session)
 {
     InitResources();
     setObjectName("FrmTensorium");
@@ -38,7 +45,7 @@ TFrmTensorium::TFrmTensorium(QWidget* parent)
     designFont.setPixelSize(10);
     setFont(designFont);
 
-    reportFailure_ = [this](const QString& message) { ShowFailureBox(this, message); };
+    session_.SetInputEditor([this](const std::vector<InputEdit>& edits) { EditInputs(edits); });
     BuildMenu();
     BuildPages();
     BuildReport();
@@ -51,7 +58,17 @@ TFrmTensorium::TFrmTensorium(QWidget* parent)
     move(324, 210);
 }
 
-TFrmTensorium::~TFrmTensorium() = default;
+TFrmTensorium::~TFrmTensorium()
+{
+    session_.SetInputEditor(nullptr);
+    // The explorer goes before the session it shows.
+    delete explorer_;
+}
+
+void TFrmTensorium::setFailureReporter(FailureReporter reporter)
+{
+    session_.SetReporter([reporter](QWidget*, const QString& message) { reporter(message); });
+}
 
 void TFrmTensorium::WireEvents()
 {
@@ -104,16 +121,13 @@ void TFrmTensorium::Guarded(void (TFrmTensorium::*handler)(), Trigger trigger)
     try {
         (this->*handler)();
         return;
-    } catch (const TensorError& failure) {
-        message =
-            QString::fromUtf8(failure.message().data(), static_cast<qsizetype>(failure.message().size()));
     } catch (const std::exception& failure) {
-        message = QString::fromUtf8(failure.what());
+        message = MessageOf(failure);
     }
     TEdit* failed = std::exchange(fieldBeingRead_, nullptr);
     // The user is repairing another field: the marked one tells enough.
     if (trigger == Trigger::FocusChange && failed && failed->showsFailedText()) return;
-    reportFailure_(message);
+    session_.ReportFailure(this, message);
     if (failed) LeadToFailedField(failed);
 }
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/explorer/explorer_host.h"
+#include "app/session/analysis_session.h"
 #include "core/analysis_model.h"
 #include "core/angles.h"
 #include "core/joint.h"
@@ -35,16 +35,21 @@ class ReportEngine;
 class FrmExplorer;
 struct Exercise;
 
-class TFrmTensorium : public QMainWindow, public ExplorerHost {
+class TFrmTensorium : public QMainWindow {
     Q_OBJECT
 public:
-    // Reads the regional separators once, from QLocale::system().
+    // With an analysis of its own, whose regional separators are read once
+    // from QLocale::system().
     explicit TFrmTensorium(QWidget* parent = nullptr);
+    // Showing and editing `session`, which outlives the window.
+    explicit TFrmTensorium(AnalysisSession& session, QWidget* parent = nullptr);
     ~TFrmTensorium() override;
 
-    // Where failures go; by default the failure message box.
+    // Where failures go, from every window of the session; by default the
+    // failure message box.
     using FailureReporter = std::function<void(const QString& message)>;
-    void setFailureReporter(FailureReporter reporter) { reportFailure_ = std::move(reporter); }
+    void setFailureReporter(FailureReporter reporter);
+    AnalysisSession& Session() { return session_; }
 
     // Read-only views of the state, for the report and for tests.
     const StressState& stress() const { return stress_; }
@@ -58,11 +63,6 @@ public:
     // The cycle: reads every input, computes everything, writes every output.
     void RecalculateAll();
 
-    // The analysis the window shows, for the explorer.
-    AnalysisModel& Model() override { return model_; }
-    const NumberSeparators& Separators() const override { return separators_; }
-    void MoveJoint(double dipDirectionDegrees, double dipDegrees) override;
-    void RunGuarded(const std::function<void()>& action) override;
     void mnuStressExplorerClick();
 
 public slots:
@@ -159,10 +159,15 @@ private:
     void ShowExercise(const Exercise& exercise);
     Exercise TypedExercise() const;
 
-    // State of the analysis, held by the model; zero until the first cycle.
-    // The steps read and write it through these names.
-    NumberSeparators separators_;
-    AnalysisModel model_;
+    // Writes edits asked for by other windows into the inputs and runs the cycle.
+    void EditInputs(const std::vector<InputEdit>& edits);
+
+    // State of the analysis, held by the session's model; zero until the
+    // first cycle. The steps read and write it through these names.
+    std::unique_ptr<AnalysisSession> ownSession_;
+    AnalysisSession& session_;
+    const NumberSeparators& separators_ = session_.Separators();
+    AnalysisModel& model_ = session_.Model();
     AzimuthConvention& convention_ = model_.state().convention;
     StressState& stress_ = model_.state().stress;
     PrincipalResult& principal_ = model_.state().principal;
@@ -171,10 +176,7 @@ private:
     JointResult& jointResult_ = model_.state().jointResult;
 
     FrmExplorer* explorer_ = nullptr;
-    std::function<void()> guardedAction_;
-    void RunGuardedAction();
 
-    FailureReporter reportFailure_;
     bool pageChangeFromCode_ = false;
     // The field a read step is reading; null outside the reading.
     TEdit* fieldBeingRead_ = nullptr;

@@ -25,9 +25,8 @@ Exercise TFrmTensorium::TypedExercise() const
     exercise.joint = {input_joint_beta->text(), input_joint_psi->text(), input_joint_phi->text(),
                       input_joint_c->text()};
     exercise.comments = {edtUserComment1->text(), edtUserComment2->text()};
-    // The menu, not the last cycle: a convention chosen is saved as chosen.
-    exercise.convention = mnuAngleLeft->isChecked() ? AzimuthConvention::azCounterclockwiseFromEast
-                                                    : AzimuthConvention::azClockwiseFromNorth;
+    // Choosing a convention stores it before anything else is read.
+    exercise.convention = model_.state().convention;
     return exercise;
 }
 
@@ -54,7 +53,7 @@ bool TFrmTensorium::OpenExercise(const QString& path)
 {
     const ExerciseReading reading = ReadExercise(path);
     if (!reading.ok()) {
-        reportFailure_(reading.problem);
+        session_.ReportFailure(this, reading.problem);
         return false;
     }
     ShowExercise(reading.exercise);
@@ -67,7 +66,7 @@ bool TFrmTensorium::SaveExercise(const QString& path)
 {
     const QString problem = WriteExercise(path, TypedExercise());
     if (!problem.isEmpty()) {
-        reportFailure_(problem);
+        session_.ReportFailure(this, problem);
         return false;
     }
     exerciseFolder_ = QFileInfo(path).absolutePath();

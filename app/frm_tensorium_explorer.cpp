@@ -1,43 +1,33 @@
-// The main window as the host of the stress explorer: the explorer reads the
-// analysis after each cycle and moves the joint through the joint inputs.
-#include <QKeySequence>
-
+// The main window's part in the other windows: it opens the explorer, and it
+// writes into its inputs what another window asks for, as typing would.
 #include "app/explorer/frm_explorer.h"
 #include "app/frm_tensorium.h"
 #include "app/widgets/tedit.h"
-#include "core/number_format.h"
 
 namespace tensorium {
 
 void TFrmTensorium::mnuStressExplorerClick()
 {
     if (!explorer_) {
-        explorer_ = new FrmExplorer(*this, this);
+        explorer_ = new FrmExplorer(session_, this);
         explorer_->setWindowFlag(Qt::Window);
-        explorer_->ShowState(model_.state());
-        model_.AddListener([this](const AnalysisState& state) { explorer_->ShowState(state); });
     }
     explorer_->show();
     explorer_->raise();
     explorer_->activateWindow();
 }
 
-void TFrmTensorium::MoveJoint(double dipDirectionDegrees, double dipDegrees)
+void TFrmTensorium::EditInputs(const std::vector<InputEdit>& edits)
 {
-    // Written as a user would type them: one decimal, the regional separator.
-    const NumberSeparators ungrouped{separators_.decimal, ""};
-    input_joint_beta->setText(QString::fromStdString(FormatNumber(dipDirectionDegrees, 1, ungrouped)));
-    input_joint_psi->setText(QString::fromStdString(FormatNumber(dipDegrees, 1, ungrouped)));
+    for (const InputEdit& edit : edits) {
+        TEdit* field = nullptr;
+        switch (edit.input) {
+            case TypedInput::JointDipDirection: field = input_joint_beta; break;
+            case TypedInput::JointDip: field = input_joint_psi; break;
+        }
+        field->setText(edit.text);
+    }
     Guarded(&TFrmTensorium::btnCalculateJointClick);
 }
-
-void TFrmTensorium::RunGuarded(const std::function<void()>& action)
-{
-    guardedAction_ = action;
-    Guarded(&TFrmTensorium::RunGuardedAction);
-    guardedAction_ = nullptr;
-}
-
-void TFrmTensorium::RunGuardedAction() { guardedAction_(); }
 
 }  // namespace tensorium

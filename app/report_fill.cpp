@@ -35,9 +35,7 @@ void TFrmTensorium::FillReport()
 {
     ReportDesign& d = Report->Design();
     // The stresses are printed as numbers, re-formatted from the values.
-    auto number = [this](double value) {
-        return QString::fromStdString(FormatNumber(value, 3, separators_));
-    };
+    auto number = [this](double value) { return session_.Format(value, 3); };
     const struct {
         const char* global;
         const char* user;
@@ -54,40 +52,42 @@ void TFrmTensorium::FillReport()
         d.SetText(s.user, s.prefix + number(user_.stress.*s.component));
     }
 
-    // Everything else is copied from the window as it shows it.
+    // The results as the window shows them, formatted from the analysis.
+    const PrincipalResult& p = principal_;
+    const char* const values[3] = {"QRLabel9", "QRLabel11", "QRLabel12"};
+    const char* const azimuths[3] = {"QRLabel13", "QRLabel14", "QRLabel15"};
+    const char* const dips[3] = {"QRLabel16", "QRLabel17", "QRLabel18"};
+    const char* const cosines[3][3] = {{"QRLabel19", "QRLabel22", "QRLabel25"},
+                                       {"QRLabel20", "QRLabel23", "QRLabel26"},
+                                       {"QRLabel21", "QRLabel24", "QRLabel27"}};
+    const char* const cosineNames[3] = {"L", "M", "N"};
+    const double stresses3[3] = {p.s1, p.s2, p.s3};
+    for (int k = 0; k < 3; ++k) {
+        const QString n = QString::number(k + 1);
+        d.SetText(values[k], "s" + n + "=" + session_.Format(stresses3[k], 3));
+        d.SetText(azimuths[k], "az=" + session_.Format(RadToDeg(p.axes[k].azimuth), 2));
+        d.SetText(dips[k], "dip=" + session_.Format(RadToDeg(p.axes[k].dip), 2));
+        for (int c = 0; c < 3; ++c)
+            d.SetText(cosines[k][c], cosineNames[c] + n + "=" + session_.Format(p.axes[k].cosines[c], 6));
+    }
+    const std::optional<double> sf = SafetyFactor(jointResult_);
+    d.SetText("QRLabel43", "sigma=" + session_.Format(jointResult_.sigma, 3));
+    d.SetText("QRLabel44", "tau=" + session_.Format(jointResult_.tau, 3));
+    d.SetText("QRLabel45", "taulim=" + session_.Format(jointResult_.tlim, 3));
+    d.SetText("QRLabel46", "SF=" + (sf ? session_.Format(*sf, 3) : QString()));
+
+    // The inputs print as typed.
     const struct {
         const char* element;
         const char* prefix;
         const TEdit* field;
-    } copies[] = {{"QRLabel9", "s1=", input_s1},
-                  {"QRLabel11", "s2=", input_s2},
-                  {"QRLabel12", "s3=", input_s3},
-                  {"QRLabel13", "az=", input_s1_beta},
-                  {"QRLabel14", "az=", input_s2_beta},
-                  {"QRLabel15", "az=", input_s3_beta},
-                  {"QRLabel16", "dip=", input_s1_psi},
-                  {"QRLabel17", "dip=", input_s2_psi},
-                  {"QRLabel18", "dip=", input_s3_psi},
-                  {"QRLabel19", "L1=", edtL1},
-                  {"QRLabel20", "L2=", edtL2},
-                  {"QRLabel21", "L3=", edtL3},
-                  {"QRLabel22", "M1=", edtM1},
-                  {"QRLabel23", "M2=", edtM2},
-                  {"QRLabel24", "M3=", edtM3},
-                  {"QRLabel25", "N1=", edtN1},
-                  {"QRLabel26", "N2=", edtN2},
-                  {"QRLabel27", "N3=", edtN3},
-                  {"QRLabel29", "Beta=", edtbeta},
+    } copies[] = {{"QRLabel29", "Beta=", edtbeta},
                   {"QRLabel30", "Psi=", edtpsi},
                   {"QRLabel31", "Theta=", edttheta},
                   {"QRLabel39", "Joint az=", input_joint_beta},
                   {"QRLabel40", "Joint dip=", input_joint_psi},
                   {"QRLabel41", "Joint phi(o)=", input_joint_phi},
                   {"QRLabel42", "Joint c=", input_joint_c},
-                  {"QRLabel43", "sigma=", input_sigma},
-                  {"QRLabel44", "tau=", input_tau},
-                  {"QRLabel45", "taulim=", input_taulim},
-                  {"QRLabel46", "SF=", input_SF},
                   {"QRLabel48", "", edtUserComment1},
                   {"QRLabel49", "", edtUserComment2}};
     for (const auto& c : copies) d.SetText(c.element, c.prefix + c.field->text());

@@ -5,12 +5,9 @@
 #include <optional>
 #include <string>
 
-namespace tensorium {
+#include "diagrams/palette.h"
 
-struct Rgb {
-    int red = 0, green = 0, blue = 0;
-    bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
-};
+namespace tensorium {
 
 class SeriesSink {
 public:

@@ -2,54 +2,33 @@
 
 #include <cmath>
 
+#include "diagrams/net_geometry.h"
+
 namespace tensorium {
 namespace {
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kPrincipalColours[3] = {{0, 128, 0}, {255, 0, 0}, {0, 0, 255}};
 const char* const kPrincipalLabels[3] = {"s1", "s2", "s3"};
-const Rgb kUserColours[3] = {{0, 0, 128}, {255, 0, 255}, {128, 0, 128}};
 const char* const kUserLabels[3] = {"x'", "y'", "z'"};
 
-}  // namespace
-
-double EqualAreaRadius(double q)
+void Plot(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label, const NetPlane& plane)
 {
-    const double depth = 1 - std::sqrt(1 - q);
-    return std::sqrt((q + depth * depth) / 2);
+    for (const NetPoint& p : plane.arc) series.Add(p.x, p.y, {}, colour);
+    poles.Add(plane.pole.x, plane.pole.y, label, colour);
 }
+
+}  // namespace
 
 void PlotGreatCircle(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label, double A,
                      double l, double m, double n, double start, double end)
 {
-    // A vertical plane would divide by zero; it becomes the diameter along its strike.
-    if (std::fabs(n) < 1e-5) n = 1e-5;
-    for (int k = 0; k <= 180; ++k) {
-        const double t = start + k * (end - start) / 180;
-        const double c = std::cos(t), s = std::sin(t);
-        double q = 1 / ((l / n) * (l / n) * c * c + (m / n) * (m / n) * s * s +
-                        std::sin(2 * t) * (l * m) / (n * n) + 1);
-        if (q > 1) q = 1;
-        const double rho = EqualAreaRadius(q);
-        series.Add(rho * c, rho * s, {}, colour);
-    }
-    const double tp = 3 * kPi / 2 - A;
-    double qp = 1 - n * n;
-    if (qp > 1) qp = 1;
-    const double rhop = EqualAreaRadius(qp);
-    poles.Add(rhop * std::cos(tp), rhop * std::sin(tp), label, colour);
+    Plot(series, poles, colour, label, PlaneOnNet(A, l, m, n, start, end));
 }
 
 void PlotPlane(SeriesSink& series, SeriesSink& poles, Rgb colour, const std::string& label, double A,
                double B)
 {
-    const double l = std::sin(B) * (std::sin(A) * 1.0);
-    const double m = std::sin(B) * (std::cos(A) * 1.0);
-    const double n = std::cos(B) * 1.0;
-    const double start = kPi / 2 - (A - kPi / 2);
-    const double end = kPi / 2 - (kPi / 2 + A);
     series.Clear();
-    PlotGreatCircle(series, poles, colour, label, A, l, m, n, start, end);
+    Plot(series, poles, colour, label, PlaneOnNet(A, B));
 }
 
 void DrawStereonet(const StereonetSeries& series, const StereonetInputs& inputs)
@@ -63,8 +42,7 @@ void DrawStereonet(const StereonetSeries& series, const StereonetInputs& inputs)
     for (SeriesSink* s : series.principal) s->SetVisible(inputs.showPrincipal);
     for (SeriesSink* s : series.user) s->SetVisible(inputs.showUser);
 
-    for (int i = 0; i <= 90; ++i)
-        series.circle->Add(std::cos(i * 0.06981317), std::sin(i * 0.06981317), {}, kBlack);
+    for (const NetPoint& p : PrimitiveCircle()) series.circle->Add(p.x, p.y, {}, palette::kBlack);
 
     if (inputs.showPrincipal) {
         for (int k = 0; k < 3; ++k) {
@@ -73,17 +51,18 @@ void DrawStereonet(const StereonetSeries& series, const StereonetInputs& inputs)
             const double trend = inputs.convention == AzimuthConvention::azClockwiseFromNorth
                                      ? axis.azimuth
                                      : kPi / 2 - axis.azimuth;
-            PlotPlane(*series.principal[k], *series.poles, kPrincipalColours[k], kPrincipalLabels[k],
+            PlotPlane(*series.principal[k], *series.poles, palette::kSigma[k], kPrincipalLabels[k],
                       trend - kPi, kPi / 2 - axis.dip);
         }
     }
     if (inputs.showUser) {
         for (int k = 0; k < 3; ++k)
-            PlotPlane(*series.user[k], *series.poles, kUserColours[k], kUserLabels[k],
+            PlotPlane(*series.user[k], *series.poles, palette::kUserAxis[k], kUserLabels[k],
                       inputs.user->axisAzimuth[k] - kPi, kPi / 2 - inputs.user->axisDip[k]);
     }
     if (inputs.showJoint)
-        PlotPlane(*series.joint, *series.poles, kBlack, "joint", inputs.joint->azimuth, inputs.joint->dip);
+        PlotPlane(*series.joint, *series.poles, palette::kJoint, "joint", inputs.joint->azimuth,
+                  inputs.joint->dip);
 }
 
 }  // namespace tensorium

@@ -9,13 +9,10 @@
 #include "core/joint.h"
 #include "core/principal_solver.h"
 #include "core/user_system.h"
+#include "diagrams/net_geometry.h"
 #include "diagrams/series_sink.h"
 
 namespace tensorium {
-
-// Radius on the net of a line whose squared horizontal component on the unit
-// sphere is q: 1 for a horizontal line, 0 for a vertical one.
-double EqualAreaRadius(double q);
 
 // The arc of a plane with upward normal (l, m, n) over chart angles start..end
 // (181 points) into `series`, and its pole, with `label`, into `poles`.

@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 
 namespace tensorium {
 
@@ -30,6 +31,15 @@ void ExplorerDiagram::SetTextScale(double scale)
 double ExplorerDiagram::Unit(const QRectF& target, double base)
 {
     return base * std::min(target.width(), target.height()) / 400.0;
+}
+
+QFont ExplorerDiagram::TextFont(const QRectF& target, double base) const
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(
+        std::max(6, static_cast<int>(
+                        std::lround(base * textScale_ * std::min(target.width(), target.height()) / 400.0))));
+    return font;
 }
 
 void ExplorerDiagram::paintEvent(QPaintEvent*)

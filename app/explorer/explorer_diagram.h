@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "diagrams/palette.h"
+
 class QPainter;
 
 namespace tensorium {
@@ -35,6 +37,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // A length of `base` px at a 400 px diagram, grown with the target.
     static double Unit(const QRectF& target, double base);
+    // The diagrams' font at `base` px of a 400 px diagram, grown with the
+    // target and the text scale.
+    QFont TextFont(const QRectF& target, double base) const;
+    static QColor ColourOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 private:
     double textScale_ = 1.0;

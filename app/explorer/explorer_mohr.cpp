@@ -8,129 +8,86 @@
 #include "core/angles.h"
 
 namespace tensorium {
-namespace {
 
-const QColor kJointColour(230, 97, 0);
-const QColor kEnvelopeColour(93, 58, 155);
-
-QFont TextFont(const QRectF& target, double base, double scale)
+ExplorerMohr::ExplorerMohr(const AnalysisModel& model, QWidget* parent)
+    : ExplorerDiagram(parent), model_(model)
 {
-    QFont font("Liberation Sans");
-    font.setPixelSize(std::max(
-        6, static_cast<int>(std::lround(base * scale * std::min(target.width(), target.height()) / 400.0))));
-    return font;
+    setObjectName("ExplorerMohr");
+    setAccessibleName("Mohr diagram");
 }
 
-// The upper half of the circle through a and b on the plot.
-QPainterPath HalfCircle(const ExplorerMohr::Frame& f, double a, double b)
+QPointF ExplorerMohr::At(const MohrFrame& f, double sigma, double tau) { return {f.X(sigma), f.Y(tau)}; }
+
+MohrFrame ExplorerMohr::FrameFor(const QRectF& target) const
+{
+    const AnalysisState& s = State();
+    const double p = s.porePressure;
+    const double margin = Unit(target, 30);
+    const QRectF room = target.adjusted(margin, margin * 0.7, -margin * 0.5, -margin * 1.3);
+    return FitMohrFrame({room.left(), room.top(), room.width(), room.height()}, s.principal.s1 - p,
+                        s.principal.s3 - p, s.jointResult.sigma - p, s.jointResult.tau);
+}
+
+QPointF ExplorerMohr::JointPointAt(const QRectF& target) const
+{
+    return At(FrameFor(target), State().jointResult.sigma - State().porePressure, State().jointResult.tau);
+}
+
+QPainterPath ExplorerMohr::PathOf(const MohrFrame& f, const std::vector<MohrPoint>& points) const
 {
     QPainterPath path;
-    const double centre = a / 2 + b / 2, radius = std::fabs(a / 2 - b / 2);
-    for (int k = 0; k <= 180; ++k) {
-        const double t = kPi * k / 180;
-        const QPointF at = f.At(centre + radius * std::cos(t), radius * std::sin(t));
+    for (size_t k = 0; k < points.size(); ++k) {
+        const QPointF at = At(f, points[k].sigma, points[k].tau);
         if (k == 0) {
             path.moveTo(at);
         } else {
             path.lineTo(at);
         }
     }
-    path.closeSubpath();
     return path;
-}
-
-}  // namespace
-
-ExplorerMohr::ExplorerMohr(QWidget* parent) : ExplorerDiagram(parent)
-{
-    setObjectName("ExplorerMohr");
-    setAccessibleName("Mohr diagram");
-}
-
-void ExplorerMohr::SetState(const AnalysisState& state)
-{
-    state_ = state;
-    update();
-}
-
-void ExplorerMohr::SetPorePressure(double p)
-{
-    porePressure_ = p;
-    update();
-}
-
-QPointF ExplorerMohr::Frame::At(double sigma, double tau) const
-{
-    return {plot.left() + (sigma - sigmaLow) * pxPerUnit, plot.bottom() - tau * pxPerUnit};
-}
-
-ExplorerMohr::Frame ExplorerMohr::FrameFor(const QRectF& target) const
-{
-    const PrincipalResult& p = state_.principal;
-    const double s1 = p.s1 - porePressure_, s3 = p.s3 - porePressure_;
-    const double sigma = state_.jointResult.sigma - porePressure_;
-    // Room for the circles, the joint and the origin, where the envelope starts.
-    double low = std::min({s3, sigma, 0.0}), high = std::max({s1, sigma, 0.0});
-    double tauHigh = std::max((s1 - s3) / 2, state_.jointResult.tau);
-    const double span = std::max({high - low, tauHigh, 1e-300});
-    low -= 0.06 * span, high += 0.06 * span, tauHigh = 1.15 * tauHigh + 0.06 * span;
-    Frame f;
-    const double margin = Unit(target, 30);
-    const QRectF room = target.adjusted(margin, margin * 0.7, -margin * 0.5, -margin * 1.3);
-    f.pxPerUnit = std::min(room.width() / (high - low), room.height() / tauHigh);
-    f.sigmaLow = low;
-    f.sigmaHigh = high;
-    f.tauHigh = tauHigh;
-    const QSizeF size((high - low) * f.pxPerUnit, tauHigh * f.pxPerUnit);
-    f.plot =
-        QRectF(QPointF(room.center().x() - size.width() / 2, room.center().y() - size.height() / 2), size);
-    return f;
-}
-
-QPointF ExplorerMohr::JointPointAt(const QRectF& target) const
-{
-    return FrameFor(target).At(state_.jointResult.sigma - porePressure_, state_.jointResult.tau);
 }
 
 void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
 {
     painter.save();
     painter.fillRect(target, Qt::white);
-    const Frame f = FrameFor(target);
-    const PrincipalResult& p = state_.principal;
-    const double s[3] = {p.s1 - porePressure_, p.s2 - porePressure_, p.s3 - porePressure_};
+    const MohrFrame f = FrameFor(target);
+    const AnalysisState& state = State();
+    const PrincipalResult& p = state.principal;
+    const double pressure = state.porePressure;
+    const double s[3] = {p.s1 - pressure, p.s2 - pressure, p.s3 - pressure};
 
     // Every plane's point lies inside the largest circle and outside the two
     // smaller ones.
-    const QPainterPath region =
-        HalfCircle(f, s[0], s[2]).subtracted(HalfCircle(f, s[0], s[1])).subtracted(HalfCircle(f, s[1], s[2]));
+    QPainterPath region = PathOf(f, PlaneRegion(s[0], s[1], s[2]));
+    region.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(200, 215, 235));
+    painter.setBrush(ColourOf(palette::kPlaneRegion));
     painter.drawPath(region);
 
     // Axes: sigma' along the bottom, tau up from sigma' = 0.
     painter.setPen(QPen(Qt::black, Unit(target, 1.2)));
-    painter.drawLine(f.At(f.sigmaLow, 0), f.At(f.sigmaHigh, 0));
-    painter.drawLine(f.At(0, 0), f.At(0, f.tauHigh));
-    painter.setFont(TextFont(target, 12, TextScale()));
-    painter.drawText(QRectF(f.plot.right() - Unit(target, 60), f.plot.bottom() + Unit(target, 16),
+    painter.drawLine(At(f, f.sigmaLow, 0), At(f, f.sigmaHigh, 0));
+    painter.drawLine(At(f, 0, 0), At(f, 0, f.tauHigh));
+    painter.setFont(TextFont(target, 12));
+    painter.drawText(QRectF(f.plot.Right() - Unit(target, 60), f.plot.Bottom() + Unit(target, 16),
                             Unit(target, 60), Unit(target, 18)),
                      Qt::AlignRight, QString::fromUtf8("σn'"));
-    painter.drawText(f.At(0, f.tauHigh) + QPointF(Unit(target, 4), Unit(target, 12)), QString::fromUtf8("τ"));
+    painter.drawText(At(f, 0, f.tauHigh) + QPointF(Unit(target, 4), Unit(target, 12)),
+                     QString::fromUtf8("τ"));
 
-    const QColor colours[3] = {QColor(255, 0, 0), QColor(0, 0, 0), QColor(0, 160, 0)};
+    const Rgb colours[3] = {palette::kCircleS1S2, palette::kCircleS1S3, palette::kCircleS2S3Projected};
     const int pairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
     painter.setBrush(Qt::NoBrush);
     for (int c = 0; c < 3; ++c) {
-        painter.setPen(QPen(colours[c], Unit(target, 1.6)));
-        QPainterPath arc = HalfCircle(f, s[pairs[c][0]], s[pairs[c][1]]);
-        painter.drawPath(arc);
+        painter.setPen(QPen(ColourOf(colours[c]), Unit(target, 1.6)));
+        painter.drawPath(PathOf(f, UpperHalfCircle(s[pairs[c][0]], s[pairs[c][1]])));
     }
     // s1, s2, s3 on the sigma axis, staggered when they crowd.
     painter.setPen(QPen(Qt::black, Unit(target, 1)));
     double lastX = -1e300;
     for (int k = 2; k >= 0; --k) {
-        const QPointF at = f.At(s[k], 0);
+        const QPointF at = At(f, s[k], 0);
         const double drop = at.x() - lastX < Unit(target, 22) ? Unit(target, 30) : Unit(target, 15);
         painter.drawLine(at, at + QPointF(0, Unit(target, 4)));
         painter.drawText(QRectF(at.x() - Unit(target, 20), at.y() + drop - Unit(target, 12), Unit(target, 40),
@@ -139,24 +96,25 @@ void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
         lastX = at.x();
     }
 
-    // The Mohr-Coulomb envelope for sigma' >= 0, clipped to the plot.
-    const double tanPhi = std::tan(kPi * state_.joint.phi / 180);
-    painter.save();
-    painter.setClipRect(f.plot);
-    painter.setPen(QPen(kEnvelopeColour, Unit(target, 1.8)));
-    const double sigmaEnd =
-        tanPhi > 0 ? std::min(f.sigmaHigh, (f.tauHigh - state_.joint.c) / tanPhi) : f.sigmaHigh;
-    if (sigmaEnd > 0)
-        painter.drawLine(f.At(0, state_.joint.c), f.At(sigmaEnd, state_.joint.c + tanPhi * sigmaEnd));
-    painter.restore();
+    // The Mohr-Coulomb envelope for sigma' >= 0, within the plot.
+    const MohrSegment envelope = EnvelopeSegment(state.joint.phi, state.joint.c, f.sigmaHigh, f.tauHigh);
+    if (envelope.present) {
+        painter.save();
+        painter.setClipRect(QRectF(f.plot.left, f.plot.top, f.plot.width, f.plot.height));
+        painter.setPen(QPen(ColourOf(palette::kEnvelope), Unit(target, 1.8)));
+        painter.drawLine(At(f, envelope.from.sigma, envelope.from.tau),
+                         At(f, envelope.to.sigma, envelope.to.tau));
+        painter.restore();
+    }
 
     // The joint.
+    const QColor handle = ColourOf(palette::kJointHandle);
     const QPointF joint = JointPointAt(target);
     const double radius = Unit(target, 6);
-    painter.setPen(QPen(Qt::black, Unit(target, 0.8)));
-    painter.setBrush(kJointColour);
+    painter.setPen(QPen(Qt::black, Unit(target, 1.0)));
+    painter.setBrush(handle);
     painter.drawEllipse(joint, radius, radius);
-    painter.setPen(kJointColour.darker(130));
+    painter.setPen(handle.darker(130));
     painter.drawText(joint + QPointF(radius * 1.4, -radius * 1.2), "joint");
     painter.restore();
 }

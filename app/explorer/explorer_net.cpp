@@ -4,52 +4,59 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "app/explorer/colour_map.h"
-#include "app/explorer/net_drawing.h"
 #include "core/angles.h"
+#include "core/joint.h"
+#include "diagrams/net_geometry.h"
 
 namespace tensorium {
 namespace {
 
-const QColor kPrincipalColour(200, 0, 0);
-const QColor kUserColour(0, 90, 200);
-const QColor kJointColour(230, 97, 0);
 constexpr int kFieldCells = 64;
 constexpr int kBands = 10;
 
-QFont TextFont(const QRectF& target, double base, double scale)
+QPainterPath PathOf(const QRectF& target, const std::vector<NetPoint>& points, bool closed)
 {
-    QFont font("Liberation Sans");
-    font.setPixelSize(std::max(
-        6, static_cast<int>(std::lround(base * scale * std::min(target.width(), target.height()) / 400.0))));
-    return font;
+    QPainterPath path;
+    for (size_t k = 0; k < points.size(); ++k) {
+        const QPointF at = ExplorerNet::ToTarget(target, points[k]);
+        if (k == 0) {
+            path.moveTo(at);
+        } else {
+            path.lineTo(at);
+        }
+    }
+    if (closed) path.closeSubpath();
+    return path;
 }
 
-// The value at fraction q of the sorted finite values.
-double Quantile(std::vector<double> values, double q)
+// A cross of half-size `half` at `at`.
+QPainterPath CrossAt(const QPointF& at, double half)
 {
-    if (values.empty()) return 0;
-    const size_t k = std::min(values.size() - 1, static_cast<size_t>(q * (values.size() - 1)));
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(k), values.end());
-    return values[k];
+    QPainterPath path;
+    path.moveTo(at + QPointF(-half, -half));
+    path.lineTo(at + QPointF(half, half));
+    path.moveTo(at + QPointF(-half, half));
+    path.lineTo(at + QPointF(half, -half));
+    return path;
 }
 
 }  // namespace
 
-ExplorerNet::ExplorerNet(QWidget* parent) : ExplorerDiagram(parent)
+ExplorerNet::ExplorerNet(const AnalysisModel& model, QWidget* parent) : ExplorerDiagram(parent), model_(model)
 {
     setObjectName("ExplorerNet");
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Equal-area net");
 }
 
-void ExplorerNet::SetState(const AnalysisState& state)
+void ExplorerNet::Refresh()
 {
-    state_ = state;
     RefreshField();
     update();
 }
@@ -65,35 +72,21 @@ void ExplorerNet::SetField(FieldKind kind)
     kind_ = kind;
     fieldInputs_ = {};  // computed afresh for the new kind
     field_ = {};
-    RefreshField();
-    update();
-}
-
-void ExplorerNet::SetPorePressure(double p)
-{
-    porePressure_ = p;
-    RefreshField();
-    update();
+    Refresh();
 }
 
 // The field depends on the stress, the strength and the pressure only: a
 // joint that moves leaves it as it is.
 void ExplorerNet::RefreshField()
 {
-    const FieldInputs inputs{state_.stress,    state_.principal.s1, state_.principal.s3,
-                             state_.joint.phi, state_.joint.c,      porePressure_};
+    const AnalysisState& s = State();
+    const FieldInputs inputs{s.stress,    s.principal.s1, s.principal.s3,
+                             s.joint.phi, s.joint.c,      s.porePressure};
     if (field_.kind == kind_ && field_.size > 0 && inputs == fieldInputs_) return;
     fieldInputs_ = inputs;
     field_ = ComputeField(kind_, inputs, kFieldCells);
     ++fieldComputations_;
-    std::vector<double> finite;
-    for (double v : field_.values)
-        if (std::isfinite(v)) finite.push_back(v);
-    // The colours span all but the extreme tails: near tau = 0 or sigma' = 0
-    // the quotients grow without bound and would flatten the rest.
-    fieldLow_ = Quantile(finite, 0.02);
-    fieldHigh_ = Quantile(finite, 0.98);
-    if (!(fieldHigh_ > fieldLow_)) fieldHigh_ = fieldLow_ + 1;
+    fieldRange_ = ColourRange(field_);
 }
 
 double ExplorerNet::NetRadius(const QRectF& target)
@@ -115,7 +108,7 @@ NetPoint ExplorerNet::FromTarget(const QRectF& target, const QPointF& at)
 
 QPointF ExplorerNet::JointPoleAt(const QRectF& target) const
 {
-    return ToTarget(target, ProjectDownward(PoleOf({state_.joint.azimuth, state_.joint.dip})));
+    return ToTarget(target, PlaneNormalTo(JointNormal(State().joint)).pole);
 }
 
 void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
@@ -130,9 +123,9 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, Unit(target, 1.5)));
-    painter.drawEllipse(centre, r, r);
+    painter.drawPath(PathOf(target, PrimitiveCircle(), true));
     // The North mark above the top of the primitive circle.
-    painter.setFont(TextFont(target, 14, TextScale()));
+    painter.setFont(TextFont(target, 14));
     const QRectF north(centre.x() - r, centre.y() - r - Unit(target, 24), 2 * r, Unit(target, 22));
     painter.drawText(north, Qt::AlignHCenter | Qt::AlignBottom, "N");
     painter.drawLine(QPointF(centre.x(), centre.y() - r),
@@ -175,9 +168,9 @@ void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
     // Cells drawn without antialiasing meet without seams.
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double cell = 2 * r / field_.size;
-    const double span = fieldHigh_ - fieldLow_;
+    const double span = fieldRange_.high - fieldRange_.low;
     auto band = [&](double v) {
-        return std::clamp(static_cast<int>((v - fieldLow_) / span * kBands), 0, kBands - 1);
+        return std::clamp(static_cast<int>((v - fieldRange_.low) / span * kBands), 0, kBands - 1);
     };
     // Filled bands: each cell in the colour of its band.
     for (int j = 0; j < field_.size; ++j) {
@@ -190,33 +183,12 @@ void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
             painter.drawRect(QRectF(at.x() - cell / 2, at.y() - cell / 2, cell * 1.02, cell * 1.02));
         }
     }
-    // Contour lines between the bands, by marching squares over the cell centres.
+    // Contour lines between the bands.
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(40, 40, 40), Unit(target, 0.8)));
+    painter.setPen(QPen(QColor(40, 40, 40), Unit(target, 1.0)));
     for (int b = 1; b < kBands; ++b) {
-        const double level = fieldLow_ + span * b / kBands;
-        for (int j = 0; j + 1 < field_.size; ++j) {
-            for (int i = 0; i + 1 < field_.size; ++i) {
-                const double v[4] = {field_.At(i, j), field_.At(i + 1, j), field_.At(i + 1, j + 1),
-                                     field_.At(i, j + 1)};
-                if (!std::all_of(v, v + 4, [](double x) { return std::isfinite(x); })) continue;
-                const NetPoint corner[4] = {{field_.X(i), field_.Y(j)},
-                                            {field_.X(i + 1), field_.Y(j)},
-                                            {field_.X(i + 1), field_.Y(j + 1)},
-                                            {field_.X(i), field_.Y(j + 1)}};
-                std::vector<QPointF> crossings;
-                for (int e = 0; e < 4; ++e) {
-                    const double a = v[e], c = v[(e + 1) % 4];
-                    if ((a < level) == (c < level)) continue;
-                    const double f = (level - a) / (c - a);
-                    const NetPoint p{corner[e].x + f * (corner[(e + 1) % 4].x - corner[e].x),
-                                     corner[e].y + f * (corner[(e + 1) % 4].y - corner[e].y)};
-                    crossings.push_back(ToTarget(target, p));
-                }
-                for (size_t k = 0; k + 1 < crossings.size(); k += 2)
-                    painter.drawLine(crossings[k], crossings[k + 1]);
-            }
-        }
+        for (const NetSegment& segment : ContourSegments(field_, fieldRange_.low + span * b / kBands))
+            painter.drawLine(ToTarget(target, segment.from), ToTarget(target, segment.to));
     }
     painter.restore();
 }
@@ -233,27 +205,27 @@ void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target) const
         painter.drawRect(QRectF(bar.left() + bar.width() * b / kBands, bar.top(), bar.width() / kBands + 0.5,
                                 bar.height()));
     }
-    painter.setPen(QPen(Qt::black, Unit(target, 0.8)));
+    painter.setPen(QPen(Qt::black, Unit(target, 1.0)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(bar);
-    painter.setFont(TextFont(target, 11, TextScale()));
+    painter.setFont(TextFont(target, 11));
     const QString names[] = {"", "Slip tendency", "Dilation tendency", "Safety factor"};
     const QRectF labels(bar.left(), bar.bottom(), bar.width(), target.bottom() - bar.bottom());
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QString::number(fieldLow_, 'g', 3));
+    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QString::number(fieldRange_.low, 'g', 3));
     painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, names[static_cast<int>(kind_)]);
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(fieldHigh_, 'g', 3));
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(fieldRange_.high, 'g', 3));
     painter.restore();
 }
 
 void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
 {
-    const PrincipalResult& p = state_.principal;
+    const PrincipalResult& p = State().principal;
     const double range = p.s1 - p.s3;
     const double size = std::max({std::fabs(p.s1), std::fabs(p.s3), 1e-300});
     painter.save();
-    painter.setPen(QPen(kPrincipalColour, Unit(target, 1.6)));
-    painter.setFont(TextFont(target, 12, TextScale()));
+    painter.setFont(TextFont(target, 12));
     if (!(range > kEqualStressGap * size)) {
+        painter.setPen(Qt::black);
         painter.drawText(target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
                          Qt::AlignLeft | Qt::AlignTop,
                          QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
@@ -267,10 +239,11 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
         // The axes of an equal pair are not determined: they lie anywhere on
         // the plane normal to the distinct axis, which is drawn instead.
         if ((topPair && k < 2) || (bottomPair && k > 0)) continue;
-        const Vec3& axis = p.axes[k].downCosines;
-        painter.drawPath(GreatCircle(target, axis, &ToTarget));
-        const QPointF at = ToTarget(target, ProjectDownward(axis));
-        painter.drawPath(Cross(at, half));
+        painter.setPen(QPen(ColourOf(palette::kSigma[k]), Unit(target, 1.6)));
+        const NetPlane plane = PlaneNormalTo(p.axes[k].downCosines);
+        painter.drawPath(PathOf(target, plane.arc, false));
+        const QPointF at = ToTarget(target, plane.pole);
+        painter.drawPath(CrossAt(at, half));
         painter.drawText(at + QPointF(half, -half), QString("s%1").arg(k + 1));
     }
     painter.restore();
@@ -279,16 +252,17 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
 void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
 {
     painter.save();
-    painter.setPen(QPen(kUserColour, Unit(target, 1.2), Qt::DashLine));
-    painter.setFont(TextFont(target, 12, TextScale()));
+    painter.setFont(TextFont(target, 12));
     const double half = Unit(target, 5);
     const char* names[3] = {"x'", "y'", "z'"};
     for (int k = 0; k < 3; ++k) {
-        const Vec3& row = state_.user.rotation[k];
+        const Vec3& row = State().user.rotation[k];
         if (Norm(row) == 0) continue;
-        painter.drawPath(GreatCircle(target, PointingDown(row), &ToTarget));
-        const QPointF at = ToTarget(target, ProjectDownward(row));
-        painter.drawPath(Cross(at, half));
+        painter.setPen(QPen(ColourOf(palette::kUserAxis[k]), Unit(target, 1.2), Qt::DashLine));
+        const NetPlane plane = PlaneNormalTo(row);
+        painter.drawPath(PathOf(target, plane.arc, false));
+        const QPointF at = ToTarget(target, plane.pole);
+        painter.drawPath(CrossAt(at, half));
         painter.drawText(at + QPointF(half, half * 2.5), names[k]);
     }
     painter.restore();
@@ -296,12 +270,12 @@ void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
 
 void ExplorerNet::PaintJoint(QPainter& painter, const QRectF& target) const
 {
-    const Vec3 pole = PoleOf({state_.joint.azimuth, state_.joint.dip});
+    const QColor handle = ColourOf(palette::kJointHandle);
     painter.save();
-    painter.setPen(QPen(kJointColour, Unit(target, 2.2)));
-    painter.drawPath(GreatCircle(target, pole, &ToTarget));
-    painter.setBrush(kJointColour);
-    painter.setPen(QPen(Qt::black, Unit(target, 0.8)));
+    painter.setPen(QPen(handle, Unit(target, 2.2)));
+    painter.drawPath(PathOf(target, PlaneNormalTo(JointNormal(State().joint)).arc, false));
+    painter.setBrush(handle);
+    painter.setPen(QPen(Qt::black, Unit(target, 1.0)));
     const double radius = Unit(target, 6);
     painter.drawEllipse(JointPoleAt(target), radius, radius);
     painter.restore();
@@ -330,7 +304,7 @@ void ExplorerNet::mouseMoveEvent(QMouseEvent* event)
     if (!dragging_) return ExplorerDiagram::mouseMoveEvent(event);
     const QRectF target(rect());
     const PlaneAttitude plane =
-        PlaneOfPole(DownwardAt(FromTarget(target, event->position())), state_.joint.azimuth);
+        PlaneOfPole(DownwardAt(FromTarget(target, event->position())), State().joint.azimuth);
     MoveTo(RadToDeg(plane.dipDirection), RadToDeg(plane.dip));
 }
 
@@ -343,7 +317,7 @@ void ExplorerNet::mouseReleaseEvent(QMouseEvent* event)
 
 void ExplorerNet::keyPressEvent(QKeyEvent* event)
 {
-    const double direction = RadToDeg(state_.joint.azimuth), dip = RadToDeg(state_.joint.dip);
+    const double direction = RadToDeg(State().joint.azimuth), dip = RadToDeg(State().joint.dip);
     switch (event->key()) {
         case Qt::Key_Right: return MoveTo(direction + 1, dip);
         case Qt::Key_Left: return MoveTo(direction - 1, dip);

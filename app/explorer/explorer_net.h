@@ -1,6 +1,7 @@
 // The explorer's equal-area net: principal, user and joint planes with their
 // poles, an optional stability field coloured at the poles, and the joint's
-// pole that can be dragged or moved with the arrow keys.
+// pole that can be dragged or moved with the arrow keys. It draws the
+// analysis model as it stands; it keeps only the field it has computed.
 #pragma once
 
 #include <QImage>
@@ -9,6 +10,7 @@
 
 #include "app/explorer/explorer_diagram.h"
 #include "core/analysis_model.h"
+#include "diagrams/contour.h"
 #include "diagrams/net_projection.h"
 #include "diagrams/stability_field.h"
 
@@ -21,12 +23,12 @@ struct NetLayers {
 class ExplorerNet : public ExplorerDiagram {
     Q_OBJECT
 public:
-    explicit ExplorerNet(QWidget* parent = nullptr);
+    explicit ExplorerNet(const AnalysisModel& model, QWidget* parent = nullptr);
 
-    void SetState(const AnalysisState& state);
+    // The model has changed: recompute what depends on it and repaint.
+    void Refresh();
     void SetLayers(const NetLayers& layers);
     void SetField(FieldKind kind);
-    void SetPorePressure(double p);
     // Called with a new dip direction and dip (degrees, one decimal) when
     // the user drags the joint's pole or presses an arrow key.
     void SetJointMover(std::function<void(double dipDirection, double dip)> mover)
@@ -53,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    const AnalysisState& State() const { return model_.state(); }
     void RefreshField();
     void PaintField(QPainter& painter, const QRectF& target) const;
     void PaintFieldCached(QPainter& painter, const QRectF& target) const;
@@ -62,14 +65,13 @@ private:
     void PaintJoint(QPainter& painter, const QRectF& target) const;
     void MoveTo(double dipDirection, double dip);
 
-    AnalysisState state_;
+    const AnalysisModel& model_;
     NetLayers layers_;
     FieldKind kind_ = FieldKind::None;
-    double porePressure_ = 0;
     StabilityField field_;
-    FieldInputs fieldInputs_;
+    FieldInputs fieldInputs_;  // what the field was computed from
     int fieldComputations_ = 0;
-    double fieldLow_ = 0, fieldHigh_ = 1;  // the coloured range
+    ValueRange fieldRange_;  // the coloured range
     std::function<void(double, double)> mover_;
     // The field as drawn on screen, kept while the field and the size stay:
     // a joint that moves repaints the net but not the field.

@@ -11,16 +11,17 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "app/explorer/explorer_host.h"
 #include "app/explorer/explorer_mohr.h"
 #include "app/explorer/explorer_net.h"
 #include "app/explorer/working_document.h"
 #include "app/explorer/working_view.h"
+#include "app/session/analysis_session.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "core/stability.h"
@@ -28,15 +29,22 @@
 
 namespace tensorium {
 
-FrmExplorer::FrmExplorer(ExplorerHost& host, QWidget* parent) : QMainWindow(parent), host_(host)
+FrmExplorer::FrmExplorer(AnalysisSession& session, QWidget* parent) : QMainWindow(parent), session_(session)
 {
     setObjectName("FrmExplorer");
     setWindowTitle("Tensorium - Stress explorer");
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    net_ = new ExplorerNet;
-    mohr_ = new ExplorerMohr;
-    net_->SetJointMover([this](double direction, double dip) { host_.MoveJoint(direction, dip); });
+    net_ = new ExplorerNet(session_.Model());
+    mohr_ = new ExplorerMohr(session_.Model());
+    // Written into the main window as a user would type them: one decimal,
+    // the regional separator.
+    net_->SetJointMover([this](double direction, double dip) {
+        const NumberSeparators ungrouped{session_.Separators().decimal, ""};
+        auto text = [&](double v) { return QString::fromStdString(FormatNumber(v, 1, ungrouped)); };
+        session_.EditInputs(
+            {{TypedInput::JointDipDirection, text(direction)}, {TypedInput::JointDip, text(dip)}});
+    });
     auto* diagrams = new QSplitter(Qt::Horizontal);
     diagrams->addWidget(net_);
     diagrams->addWidget(mohr_);
@@ -99,7 +107,7 @@ QWidget* FrmExplorer::BuildControls()
     edtPorePressure->setMaximumWidth(90);
     pressureLabel->setBuddy(edtPorePressure);
     connect(edtPorePressure, &QLineEdit::editingFinished, this,
-            [this] { host_.RunGuarded([this] { ReadPorePressure(); }); });
+            [this] { session_.RunGuarded(this, [this] { ReadPorePressure(); }); });
     layout->addSpacing(16);
     layout->addWidget(pressureLabel);
     layout->addWidget(edtPorePressure);
@@ -209,29 +217,40 @@ void FrmExplorer::ApplyLayers()
         {chkExplorerPrincipal->isChecked(), chkExplorerUser->isChecked(), chkExplorerJoint->isChecked()});
 }
 
+void FrmExplorer::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!subscription_.Active()) {
+        subscription_ = session_.Model().Subscribe([this](const AnalysisState&) { ShowState(); });
+        ShowState();
+    }
+}
+
+// A closed explorer stops listening; it catches up when shown again.
+void FrmExplorer::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous()) subscription_.Reset();
+}
+
 void FrmExplorer::ReadPorePressure()
 {
     // The same number rules and failure message as every input.
-    porePressure_ = ParseNumber(edtPorePressure->text().toStdString(), host_.Separators().decimal);
-    net_->SetPorePressure(porePressure_);
-    mohr_->SetPorePressure(porePressure_);
-    ShowOutputs();
+    session_.Model().SetPorePressure(
+        ParseNumber(edtPorePressure->text().toStdString(), session_.Separators().decimal));
 }
 
-void FrmExplorer::ShowState(const AnalysisState& state)
+void FrmExplorer::ShowState()
 {
-    state_ = state;
-    net_->SetState(state);
-    mohr_->SetState(state);
+    net_->Refresh();
+    mohr_->update();
     ShowOutputs();
 }
 
 void FrmExplorer::ShowOutputs()
 {
-    const PlaneStability s = AssessJoint(state_.jointResult, state_.joint, state_.principal, porePressure_);
-    auto text = [this](const std::optional<double>& v) {
-        return v ? QString::fromStdString(FormatNumber(*v, 3, host_.Separators())) : QString();
-    };
+    const PlaneStability& s = session_.State().jointStability;
+    auto text = [this](const std::optional<double>& v) { return v ? session_.Format(*v, 3) : QString(); };
     edtSigmaEff->setText(text(s.sigmaEff));
     edtSFp->setText(text(s.safetyFactor));
     edtTs->setText(text(s.slipTendency));
@@ -248,8 +267,9 @@ void FrmExplorer::ShowWorking()
 {
     // Rewritten whole; the reader keeps the place where they were reading.
     const int top = txtWorking->verticalScrollBar()->value();
+    const AnalysisState& state = session_.State();
     txtWorking->setPlainText(
-        QString::fromStdString(WorkedSolution(state_, porePressure_, host_.Separators())));
+        QString::fromStdString(WorkedSolution(state, state.porePressure, session_.Separators())));
     txtWorking->verticalScrollBar()->setValue(top);
 }
 

@@ -12,8 +12,8 @@ class QLineEdit;
 
 namespace tensorium {
 
+class AnalysisSession;
 class ExplorerDiagram;
-class ExplorerHost;
 class ExplorerMohr;
 class ExplorerNet;
 class WorkingView;
@@ -21,11 +21,8 @@ class WorkingView;
 class FrmExplorer : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmExplorer(ExplorerHost& host, QWidget* parent = nullptr);
-
-    // Shows every result of `state` (called after each cycle of the host).
-    void ShowState(const AnalysisState& state);
-    double PorePressure() const { return porePressure_; }
+    // Follows the session's analysis while it is shown.
+    explicit FrmExplorer(AnalysisSession& session, QWidget* parent = nullptr);
 
     ExplorerNet& Net() { return *net_; }
     ExplorerMohr& Mohr() { return *mohr_; }
@@ -34,7 +31,13 @@ public:
     QString WorkingText() const;
     bool SaveWorking(const QString& pdfPath, QString* error) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    // Shows every result of the model (after each cycle and pore pressure).
+    void ShowState();
     void BuildMenu();
     QWidget* BuildControls();
     QWidget* BuildOutputs();
@@ -46,9 +49,8 @@ private:
     void ChangeTextSize(double factor);
     void SaveDiagram(ExplorerDiagram& diagram);
 
-    ExplorerHost& host_;
-    AnalysisState state_;
-    double porePressure_ = 0;
+    AnalysisSession& session_;
+    ModelSubscription subscription_;
     double textScale_ = 1.0;
     ExplorerNet* net_ = nullptr;
     ExplorerMohr* mohr_ = nullptr;

@@ -13,16 +13,15 @@
 namespace tensorium {
 namespace {
 
-AnalysisState DefaultState()
+// The defaults of the main window, analysed.
+void Analyse(AnalysisModel& model, const StressState& stress = {3.4, 1, 8, 1, -1, 2})
 {
-    AnalysisModel model;
     AnalysisState& s = model.state();
     s.convention = AzimuthConvention::azClockwiseFromNorth;
-    s.stress = {3.4, 1, 8, 1, -1, 2};
+    s.stress = stress;
     s.user.beta = DegToRad(125), s.user.psi = DegToRad(30), s.user.theta = DegToRad(15);
     s.joint = {DegToRad(16), DegToRad(33), 14, 1};
     model.ComputeAll();
-    return model.state();
 }
 
 QImage Render(const ExplorerDiagram& diagram, QSize size)
@@ -39,8 +38,9 @@ bool Orange(QRgb c) { return std::abs(qRed(c) - 230) < 30 && std::abs(qGreen(c) 
 
 TEST(ExplorerPictures, ThePrimitiveCircleIsCentredWithItsRadiusFromTheSmallerSide)
 {
-    ExplorerNet net;
-    net.SetState(DefaultState());
+    AnalysisModel model;
+    Analyse(model);
+    ExplorerNet net(model);
     net.SetLayers({false, false, false});
     for (const QSize size : {QSize(700, 500), QSize(400, 900)}) {
         const QImage image = Render(net, size);
@@ -65,9 +65,9 @@ TEST(ExplorerPictures, ThePrimitiveCircleIsCentredWithItsRadiusFromTheSmallerSid
 
 TEST(ExplorerPictures, TheJointPoleIsAnOrangeMarkerWhereThePoleProjects)
 {
-    ExplorerNet net;
-    const AnalysisState state = DefaultState();
-    net.SetState(state);
+    AnalysisModel model;
+    Analyse(model);
+    ExplorerNet net(model);
     const QSize size(600, 600);
     const QImage image = Render(net, size);
     const QPointF pole = net.JointPoleAt(QRectF(QPointF(), QSizeF(size)));
@@ -82,13 +82,13 @@ TEST(ExplorerPictures, TheJointPoleIsAnOrangeMarkerWhereThePoleProjects)
 
 TEST(ExplorerPictures, AllEqualStressesAreSaidOnTheNet)
 {
-    ExplorerNet net;
     AnalysisModel model;
-    model.state().stress = {5, 5, 5, 0, 0, 0};
-    model.ComputeAll();
-    net.SetState(model.state());
+    ExplorerNet net(model);
+    Analyse(model, {5, 5, 5, 0, 0, 0});
+    net.Refresh();
     EXPECT_TRUE(net.ToSvg().contains("every direction is principal"));
-    net.SetState(DefaultState());
+    Analyse(model);
+    net.Refresh();
     EXPECT_FALSE(net.ToSvg().contains("every direction is principal"));
 }
 
@@ -104,11 +104,9 @@ TEST(ExplorerPictures, AnEqualPairShowsOnlyTheDistinctAxis)
                  {{3.4, 1, 8, 1, -1, 2}, {">s1<", ">s2<", ">s3<"}, {}}};
     for (const auto& c : cases) {
         AnalysisModel model;
-        model.state().stress = c.stress;
-        model.ComputeAll();
-        ExplorerNet net;
+        Analyse(model, c.stress);
+        ExplorerNet net(model);
         net.resize(400, 400);
-        net.SetState(model.state());
         const QString svg = QString::fromUtf8(net.ToSvg());
         for (const QString& label : c.shown) EXPECT_TRUE(svg.contains(label)) << label.toStdString();
         for (const QString& label : c.hidden) EXPECT_FALSE(svg.contains(label)) << label.toStdString();
@@ -117,26 +115,27 @@ TEST(ExplorerPictures, AnEqualPairShowsOnlyTheDistinctAxis)
 
 TEST(ExplorerPictures, MohrCirclesAreRoundAndTheJointSitsBetweenThem)
 {
-    ExplorerMohr mohr;
-    const AnalysisState state = DefaultState();
-    mohr.SetState(state);
+    AnalysisModel model;
+    Analyse(model);
+    ExplorerMohr mohr(model);
+    const AnalysisState& state = model.state();
     for (const QSize size : {QSize(800, 400), QSize(500, 700)}) {
         const QImage image = Render(mohr, size);
-        const ExplorerMohr::Frame f = mohr.FrameFor(QRectF(QPointF(), QSizeF(size)));
+        const MohrFrame f = mohr.FrameFor(QRectF(QPointF(), QSizeF(size)));
         const double s1 = state.principal.s1, s3 = state.principal.s3;
         const double centre = s1 / 2 + s3 / 2, radius = s1 / 2 - s3 / 2;
         // The top of the black circle, measured down the column of its centre.
-        const int x = static_cast<int>(std::lround(f.At(centre, 0).x()));
+        const int x = static_cast<int>(std::lround(ExplorerMohr::At(f, centre, 0).x()));
         int top = -1;
         for (int y = 0; y < size.height() && top < 0; ++y)
             if (Dark(image.pixel(x, y))) top = y;
-        const double across = f.At(s1, 0).x() - f.At(centre, 0).x();
-        const double up = f.At(centre, 0).y() - top;
+        const double across = ExplorerMohr::At(f, s1, 0).x() - ExplorerMohr::At(f, centre, 0).x();
+        const double up = ExplorerMohr::At(f, centre, 0).y() - top;
         EXPECT_NEAR(up, across, 2.5) << "one scale on both axes";
         EXPECT_NEAR(across, radius * f.pxPerUnit, 1e-9);
         const QPointF joint = mohr.JointPointAt(QRectF(QPointF(), QSizeF(size)));
         EXPECT_TRUE(Orange(image.pixel(joint.toPoint())));
-        EXPECT_TRUE(f.plot.contains(joint));
+        EXPECT_TRUE(QRectF(f.plot.left, f.plot.top, f.plot.width, f.plot.height).contains(joint));
     }
 }
 

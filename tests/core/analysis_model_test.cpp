@@ -59,7 +59,7 @@ TEST(AnalysisModel, ViewsFollowEachPublishedCycle)
     AnalysisModel model = DefaultModel();
     int calls = 0;
     double seen = 0;
-    model.AddListener([&](const AnalysisState& s) {
+    ModelSubscription subscription = model.Subscribe([&](const AnalysisState& s) {
         ++calls;
         seen = s.principal.s1;
     });
@@ -68,6 +68,67 @@ TEST(AnalysisModel, ViewsFollowEachPublishedCycle)
     model.Publish();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(seen, model.state().principal.s1);
+    subscription.Reset();
+    model.Publish();
+    EXPECT_EQ(calls, 1) << "a view that stopped listening is not told";
+    EXPECT_EQ(model.ListenerCount(), 0);
+}
+
+TEST(AnalysisModel, ADestroyedViewStopsListeningAndMayOutliveTheModel)
+{
+    int calls = 0;
+    ModelSubscription outliving;
+    {
+        AnalysisModel model = DefaultModel();
+        {
+            ModelSubscription view = model.Subscribe([&](const AnalysisState&) { ++calls; });
+            EXPECT_EQ(model.ListenerCount(), 1);
+        }
+        EXPECT_EQ(model.ListenerCount(), 0);
+        model.Publish();
+        EXPECT_EQ(calls, 0);
+        outliving = model.Subscribe([&](const AnalysisState&) { ++calls; });
+        EXPECT_TRUE(outliving.Active());
+    }
+    EXPECT_FALSE(outliving.Active());
+    outliving.Reset();  // the model is gone: nothing to undo, nothing touched
+}
+
+// A view that closes while it is told leaves the others told once each.
+TEST(AnalysisModel, AViewMayStopListeningWhileItIsTold)
+{
+    AnalysisModel model = DefaultModel();
+    int first = 0, second = 0;
+    ModelSubscription a, b;
+    a = model.Subscribe([&](const AnalysisState&) {
+        ++first;
+        b.Reset();
+        a.Reset();
+    });
+    b = model.Subscribe([&](const AnalysisState&) { ++second; });
+    model.Publish();
+    model.Publish();
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 0) << "stopped before its turn";
+}
+
+TEST(AnalysisModel, APorePressureReassessesTheJointAndTellsTheViews)
+{
+    AnalysisModel model = DefaultModel();
+    model.ComputeAll();
+    EXPECT_EQ(F(model.state().jointStability.sigmaEff), "5.760");
+    int calls = 0;
+    ModelSubscription view = model.Subscribe([&](const AnalysisState&) { ++calls; });
+    model.SetPorePressure(2);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(model.state().porePressure, 2);
+    EXPECT_EQ(F(model.state().jointStability.sigmaEff), "3.760");
+    EXPECT_EQ(F(model.state().jointStability.safetyFactor), "0.480");
+    const double sigma = model.state().jointResult.sigma;
+    model.state().stress = {6.8, 2, 16, 2, -2, 4};
+    model.ComputeAll();
+    EXPECT_EQ(model.state().porePressure, 2) << "a cycle keeps the pore pressure";
+    EXPECT_EQ(model.state().jointStability.sigmaEff, 2 * sigma - 2);
 }
 
 TEST(AnalysisModel, UpdateGlobalFromUserRoundTrips)
