@@ -1,12 +1,13 @@
 #include "app/exercise_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include "app/files/file_wording.h"
+#include "app/files/whole_file_writer.h"
 
 namespace tensorium {
 namespace {
@@ -20,16 +21,6 @@ constexpr const char* kCounterclockwiseFromEast = "counterclockwise from east";
 
 // Far more than any exercise needs; a larger file is not one.
 constexpr qint64 kLargestExercise = 1 << 20;
-
-QString Quoted(const QString& path) { return '"' + QDir::toNativeSeparators(path) + '"'; }
-
-// The system's reason, to follow a colon in a sentence.
-QString Reason(const QFileDevice& file)
-{
-    QString reason = file.errorString();
-    if (!reason.isEmpty()) reason[0] = reason[0].toLower();
-    return reason;
-}
 
 // Raised inside the parsing with the part of the sentence after the file's name.
 struct Damage {
@@ -108,7 +99,7 @@ QByteArray ExerciseDocument(const Exercise& exercise)
 
 ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path)
 {
-    const QString file = "The exercise file " + Quoted(path);
+    const QString file = "The exercise file " + QuotedPath(path);
     ExerciseReading reading;
     if (bytes.trimmed().isEmpty()) {
         reading.problem = file + " is empty";
@@ -160,7 +151,7 @@ ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path)
 
 ExerciseReading ReadExercise(const QString& path)
 {
-    const QString file = "The exercise file " + Quoted(path);
+    const QString file = "The exercise file " + QuotedPath(path);
     ExerciseReading reading;
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -173,12 +164,12 @@ ExerciseReading ReadExercise(const QString& path)
     }
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly)) {
-        reading.problem = QString("%1 cannot be read: %2").arg(file, Reason(input));
+        reading.problem = QString("%1 cannot be read: %2").arg(file, SystemReason(input));
         return reading;
     }
     const QByteArray bytes = input.read(kLargestExercise + 1);
     if (input.error() != QFileDevice::NoError) {
-        reading.problem = QString("%1 cannot be read: %2").arg(file, Reason(input));
+        reading.problem = QString("%1 cannot be read: %2").arg(file, SystemReason(input));
         return reading;
     }
     if (bytes.size() > kLargestExercise) {
@@ -188,22 +179,10 @@ ExerciseReading ReadExercise(const QString& path)
     return ParseExercise(bytes, path);
 }
 
-// Unbuffered, so that a write the disk takes only in part (full, or over a
-// size limit) shows as short: a buffered one reports the whole length, and
-// its commit then puts the part in place.
 QString WriteExercise(const QString& path, const Exercise& exercise)
 {
-    const QString failed = "The exercise cannot be saved as " + Quoted(path);
-    QSaveFile output(path);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QString("%1: %2").arg(failed, Reason(output));
-    const QByteArray document = ExerciseDocument(exercise);
-    if (output.write(document) != document.size()) {
-        output.cancelWriting();
-        return failed + ": the disk took only part of it (it may be full)";
-    }
-    if (!output.commit()) return QString("%1: %2").arg(failed, Reason(output));
-    return {};
+    QString problem;
+    return WriteWholeFile(path, ExerciseDocument(exercise), "The exercise", &problem) ? QString() : problem;
 }
 
 }  // namespace tensorium

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextStream>
@@ -18,6 +17,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+
+#include "app/files/whole_file_writer.h"
 
 namespace tensorium {
 namespace {
@@ -107,11 +108,8 @@ void TestProbe::Snapshot()
           << (box ? box->text() : QString()) << '\t' << (box ? int(box->icon()) : -1) << '\n';
     }
     s.flush();
-    QSaveFile file(path_);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(out.toUtf8());
-        file.commit();
-    }
+    // Whole or not at all, so that the driving test never reads half a state.
+    WriteWholeFile(path_, out.toUtf8(), "The window's state", nullptr);
     if (!saidReady_) {
         saidReady_ = true;
         std::fputs("ready\n", stdout);

@@ -9,10 +9,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+
+#include "app/files/file_wording.h"
+#include "app/files/whole_file_writer.h"
 
 namespace tensorium {
 
@@ -99,16 +101,12 @@ bool ExplorerDiagram::SaveTo(const QString& path, QString* error) const
         painter.setRenderHint(QPainter::Antialiasing);
         Paint(painter, QRectF(rect()));
     } else {
-        if (error) *error = QString("'%1' is not a .svg, .pdf or .png file").arg(path);
+        if (error)
+            *error = QString("The diagram cannot be saved as %1: it is not a .svg, .pdf or .png file")
+                         .arg(QuotedPath(path));
         return false;
     }
-    // Written whole or not at all.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = QString("Cannot write '%1': %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, bytes, "The diagram", error);
 }
 
 void ExplorerDiagram::CopyToClipboard() const

@@ -5,8 +5,9 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
+
+#include "app/files/whole_file_writer.h"
 
 namespace tensorium {
 
@@ -44,12 +45,7 @@ bool SaveWorkingPdf(const QString& text, const QString& path, QString* error)
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         PaintWorking(text, pdf);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = QString("Cannot write '%1': %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, bytes, "The worked solution", error);
 }
 
 void PreviewWorking(const QString& text, QWidget* parent)

@@ -8,13 +8,11 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-#include <csignal>
 
 #include "app/exercise_file.h"
 #include "tests/app/exercise_support.h"
+#include "tests/app/file_size_limit.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {
@@ -198,16 +196,13 @@ TEST_F(ExerciseFailures, AFailedSaveLeavesTheEarlierFileWhole)
     const QByteArray earlier = ReadBytes(path);
     Type("edtUserComment1", QString(4000, 'x'));
 
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = static_cast<rlim_t>(earlier.size() + 100);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
     failures.clear();
-    const bool saved_ok = window->SaveExercise(path);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool saved_ok = true;
+    {
+        const FileSizeLimit limit(earlier.size() + 100);
+        ASSERT_TRUE(limit.ok());
+        saved_ok = window->SaveExercise(path);
+    }
 
     EXPECT_FALSE(saved_ok);
     ASSERT_EQ(failures.size(), 1);
