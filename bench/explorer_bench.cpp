@@ -22,7 +22,9 @@ void JointStep(benchmark::State& state)
     for (auto _ : state) {
         // Back and forth over 40 degrees of dip direction, 1 degree a step.
         const int step = k++ % 80;
-        window->MoveJoint(16 + (step < 40 ? step : 80 - step), 33);
+        const QString direction = QString::number(16 + (step < 40 ? step : 80 - step));
+        window->Session().EditInputs(
+            {{tensorium::TypedInput::JointDipDirection, direction}, {tensorium::TypedInput::JointDip, "33"}});
         explorer->Net().repaint();
         explorer->Mohr().repaint();
     }
