@@ -7,10 +7,10 @@
 
 #include "app/app_identity.h"
 #include "app/display_check.h"
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 
 #ifdef TENSORIUM_TEST_PROBE
-#include "app/test_probe.h"
+#include "tests/probe/test_probe.h"
 #endif
 
 int main(int argc, char* argv[])

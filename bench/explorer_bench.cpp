@@ -9,7 +9,7 @@
 #include "app/explorer/explorer_mohr.h"
 #include "app/explorer/explorer_net.h"
 #include "app/explorer/frm_explorer.h"
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 #include "chart/tchart.h"
 
 namespace {

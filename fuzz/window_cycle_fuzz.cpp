@@ -22,7 +22,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 #include "chart/tchart.h"
 #include "core/tensor_error.h"
 #include "fuzz/fuzz_check.h"

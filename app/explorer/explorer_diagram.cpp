@@ -44,6 +44,12 @@ QFont ExplorerDiagram::TextFont(const QRectF& target, double base) const
     return font;
 }
 
+double ExplorerDiagram::Line(const QRectF& target, double base) const
+{
+    constexpr double kThinnestLine = 2.0;
+    return std::max(kThinnestLine, Unit(target, base) * textScale_);
+}
+
 void ExplorerDiagram::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

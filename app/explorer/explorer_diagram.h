@@ -40,6 +40,10 @@ protected:
     // The diagrams' font at `base` px of a 400 px diagram, grown with the
     // target and the text scale.
     QFont TextFont(const QRectF& target, double base) const;
+    // A line's width: `base` px of a 400 px diagram, grown with the target and
+    // the text scale, and never thinner than can be seen from the back of a
+    // lecture hall.
+    double Line(const QRectF& target, double base) const;
     static QColor ColourOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 private:

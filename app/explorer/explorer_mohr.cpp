@@ -66,7 +66,7 @@ void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
     painter.drawPath(region);
 
     // Axes: sigma' along the bottom, tau up from sigma' = 0.
-    painter.setPen(QPen(Qt::black, Unit(target, 1.2)));
+    painter.setPen(QPen(Qt::black, Line(target, 1.2)));
     painter.drawLine(At(f, f.sigmaLow, 0), At(f, f.sigmaHigh, 0));
     painter.drawLine(At(f, 0, 0), At(f, 0, f.tauHigh));
     painter.setFont(TextFont(target, 12));
@@ -80,11 +80,11 @@ void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
     const int pairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
     painter.setBrush(Qt::NoBrush);
     for (int c = 0; c < 3; ++c) {
-        painter.setPen(QPen(ColourOf(colours[c]), Unit(target, 1.6)));
+        painter.setPen(QPen(ColourOf(colours[c]), Line(target, 1.6)));
         painter.drawPath(PathOf(f, UpperHalfCircle(s[pairs[c][0]], s[pairs[c][1]])));
     }
     // s1, s2, s3 on the sigma axis, staggered when they crowd.
-    painter.setPen(QPen(Qt::black, Unit(target, 1)));
+    painter.setPen(QPen(Qt::black, Line(target, 1)));
     double lastX = -1e300;
     for (int k = 2; k >= 0; --k) {
         const QPointF at = At(f, s[k], 0);
@@ -101,7 +101,7 @@ void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
     if (envelope.present) {
         painter.save();
         painter.setClipRect(QRectF(f.plot.left, f.plot.top, f.plot.width, f.plot.height));
-        painter.setPen(QPen(ColourOf(palette::kEnvelope), Unit(target, 1.8)));
+        painter.setPen(QPen(ColourOf(palette::kEnvelope), Line(target, 1.8)));
         painter.drawLine(At(f, envelope.from.sigma, envelope.from.tau),
                          At(f, envelope.to.sigma, envelope.to.tau));
         painter.restore();
@@ -111,7 +111,7 @@ void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
     const QColor handle = ColourOf(palette::kJointHandle);
     const QPointF joint = JointPointAt(target);
     const double radius = Unit(target, 6);
-    painter.setPen(QPen(Qt::black, Unit(target, 1.0)));
+    painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     painter.setBrush(handle);
     painter.drawEllipse(joint, radius, radius);
     painter.setPen(handle.darker(130));

@@ -122,7 +122,7 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
         PaintLegend(painter, target);
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, Unit(target, 1.5)));
+    painter.setPen(QPen(Qt::black, Line(target, 1.5)));
     painter.drawPath(PathOf(target, PrimitiveCircle(), true));
     // The North mark above the top of the primitive circle.
     painter.setFont(TextFont(target, 14));
@@ -144,7 +144,7 @@ void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) cons
     if (!engine || engine->type() != QPaintEngine::Raster) return PaintField(painter, target);
     const qreal ratio = painter.device()->devicePixelRatioF();
     if (fieldImageComputation_ != fieldComputations_ || fieldImageSize_ != target.size() ||
-        fieldImage_.devicePixelRatioF() != ratio) {
+        fieldImage_.devicePixelRatioF() != ratio || fieldImageScale_ != TextScale()) {
         fieldImage_ = QImage((target.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         fieldImage_.setDevicePixelRatio(ratio);
         fieldImage_.fill(Qt::transparent);
@@ -153,6 +153,7 @@ void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) cons
         PaintField(image, QRectF(QPointF(), target.size()));
         fieldImageSize_ = target.size();
         fieldImageComputation_ = fieldComputations_;
+        fieldImageScale_ = TextScale();
     }
     painter.drawImage(target.topLeft(), fieldImage_);
 }
@@ -185,7 +186,7 @@ void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
     }
     // Contour lines between the bands.
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(40, 40, 40), Unit(target, 1.0)));
+    painter.setPen(QPen(QColor(40, 40, 40), Line(target, 1.0)));
     for (int b = 1; b < kBands; ++b) {
         for (const NetSegment& segment : ContourSegments(field_, fieldRange_.low + span * b / kBands))
             painter.drawLine(ToTarget(target, segment.from), ToTarget(target, segment.to));
@@ -205,7 +206,7 @@ void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target) const
         painter.drawRect(QRectF(bar.left() + bar.width() * b / kBands, bar.top(), bar.width() / kBands + 0.5,
                                 bar.height()));
     }
-    painter.setPen(QPen(Qt::black, Unit(target, 1.0)));
+    painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(bar);
     painter.setFont(TextFont(target, 11));
@@ -239,7 +240,7 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
         // The axes of an equal pair are not determined: they lie anywhere on
         // the plane normal to the distinct axis, which is drawn instead.
         if ((topPair && k < 2) || (bottomPair && k > 0)) continue;
-        painter.setPen(QPen(ColourOf(palette::kSigma[k]), Unit(target, 1.6)));
+        painter.setPen(QPen(ColourOf(palette::kSigma[k]), Line(target, 1.6)));
         const NetPlane plane = PlaneNormalTo(p.axes[k].downCosines);
         painter.drawPath(PathOf(target, plane.arc, false));
         const QPointF at = ToTarget(target, plane.pole);
@@ -258,7 +259,7 @@ void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
     for (int k = 0; k < 3; ++k) {
         const Vec3& row = State().user.rotation[k];
         if (Norm(row) == 0) continue;
-        painter.setPen(QPen(ColourOf(palette::kUserAxis[k]), Unit(target, 1.2), Qt::DashLine));
+        painter.setPen(QPen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine));
         const NetPlane plane = PlaneNormalTo(row);
         painter.drawPath(PathOf(target, plane.arc, false));
         const QPointF at = ToTarget(target, plane.pole);
@@ -272,10 +273,10 @@ void ExplorerNet::PaintJoint(QPainter& painter, const QRectF& target) const
 {
     const QColor handle = ColourOf(palette::kJointHandle);
     painter.save();
-    painter.setPen(QPen(handle, Unit(target, 2.2)));
+    painter.setPen(QPen(handle, Line(target, 2.2)));
     painter.drawPath(PathOf(target, PlaneNormalTo(JointNormal(State().joint)).arc, false));
     painter.setBrush(handle);
-    painter.setPen(QPen(Qt::black, Unit(target, 1.0)));
+    painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     const double radius = Unit(target, 6);
     painter.drawEllipse(JointPoleAt(target), radius, radius);
     painter.restore();

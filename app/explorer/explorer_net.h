@@ -78,6 +78,7 @@ private:
     mutable QImage fieldImage_;
     mutable QSizeF fieldImageSize_;
     mutable int fieldImageComputation_ = -1;
+    mutable double fieldImageScale_ = 0;
     bool dragging_ = false;
 };
 

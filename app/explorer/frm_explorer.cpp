@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSplitter>
@@ -191,7 +190,7 @@ void FrmExplorer::SaveWorkingAs()
         QFileDialog::getSaveFileName(this, "Save working as PDF", "working.pdf", "PDF document (*.pdf)");
     if (path.isEmpty()) return;
     QString error;
-    if (!SaveWorking(path, &error)) QMessageBox::critical(this, windowTitle(), error);
+    if (!SaveWorking(path, &error)) session_.ReportFailure(this, error);
 }
 
 QString FrmExplorer::WorkingText() const { return txtWorking->Text(); }
@@ -208,7 +207,7 @@ void FrmExplorer::SaveDiagram(ExplorerDiagram& diagram)
                                      "SVG picture (*.svg);;PDF document (*.pdf);;PNG image (*.png)");
     if (path.isEmpty()) return;
     QString error;
-    if (!diagram.SaveTo(path, &error)) QMessageBox::critical(this, windowTitle(), error);
+    if (!diagram.SaveTo(path, &error)) session_.ReportFailure(this, error);
 }
 
 void FrmExplorer::ApplyLayers()

@@ -1,6 +1,6 @@
 #include "app/session/analysis_session.h"
 
-#include "app/failure_box.h"
+#include "app/session/failure_box.h"
 #include "core/tensor_error.h"
 
 namespace tensorium {

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/exercise_file.h"
+#include "app/files/exercise_file.h"
 
 namespace tensorium {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <sys/stat.h>
 
-#include "app/exercise_file.h"
+#include "app/files/exercise_file.h"
 #include "tests/app/exercise_support.h"
 #include "tests/app/file_size_limit.h"
 #include "tests/app/window_fixture.h"

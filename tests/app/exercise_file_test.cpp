@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "app/exercise_file.h"
+#include "app/files/exercise_file.h"
 
 namespace tensorium {
 namespace {

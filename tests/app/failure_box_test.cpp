@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/failure_box.h"
+#include "app/session/failure_box.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {

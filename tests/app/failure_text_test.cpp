@@ -1,4 +1,4 @@
-#include "app/failure_box.h"
+#include "app/session/failure_box.h"
 
 #include <gtest/gtest.h>
 

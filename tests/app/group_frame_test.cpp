@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTabWidget>
 
-#include "app/group_frame.h"
+#include "app/widgets/group_frame.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {

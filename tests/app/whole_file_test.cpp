@@ -7,10 +7,10 @@
 
 #include <functional>
 
-#include "app/exercise_file.h"
 #include "app/explorer/explorer_mohr.h"
 #include "app/explorer/explorer_net.h"
 #include "app/explorer/frm_explorer.h"
+#include "app/files/exercise_file.h"
 #include "app/files/whole_file_writer.h"
 #include "tests/app/exercise_support.h"
 #include "tests/app/file_size_limit.h"

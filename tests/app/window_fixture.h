@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 
 namespace tensorium::testing_support {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/tensorium_report_design.h"
+#include "app/main_window/tensorium_report_design.h"
 
 namespace tensorium {
 namespace {

@@ -1,7 +1,7 @@
 // The main window's part in the other windows: it opens the explorer, and it
 // writes into its inputs what another window asks for, as typing would.
 #include "app/explorer/frm_explorer.h"
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 #include "app/widgets/tedit.h"
 
 namespace tensorium {

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 
 namespace tensorium {
 namespace {

@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/exercise_file.h"
-#include "app/frm_tensorium.h"
+#include "app/files/exercise_file.h"
+#include "app/main_window/frm_tensorium.h"
 #include "app/widgets/tedit.h"
 
 namespace tensorium {

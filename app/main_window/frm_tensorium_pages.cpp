@@ -7,10 +7,10 @@
 #include <QTextEdit>
 
 #include "app/app_identity.h"
-#include "app/frm_tensorium.h"
-#include "app/group_frame.h"
-#include "app/help_texts.h"
-#include "app/regional.h"
+#include "app/main_window/frm_tensorium.h"
+#include "app/main_window/help_texts.h"
+#include "app/session/regional.h"
+#include "app/widgets/group_frame.h"
 #include "app/widgets/tedit.h"
 #include "app/widgets/tlinklabel.h"
 #include "app/widgets/tpicture.h"

@@ -1,5 +1,5 @@
 // The page design of the printed report of the analysis.
-#include "app/tensorium_report_design.h"
+#include "app/main_window/tensorium_report_design.h"
 
 #include "app/app_identity.h"
 

@@ -1,7 +1,7 @@
 // The two diagrams of the window: the equal-area net and the Mohr circles.
 #include <QCheckBox>
 
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 #include "chart/diagram_charts.h"
 #include "chart/tchart.h"
 #include "diagrams/mohr.h"

@@ -1,4 +1,4 @@
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,8 +11,8 @@
 
 #include "app/app_identity.h"
 #include "app/explorer/frm_explorer.h"
-#include "app/failure_box.h"
-#include "app/regional.h"
+#include "app/session/failure_box.h"
+#include "app/session/regional.h"
 #include "app/widgets/tedit.h"
 #include "app/widgets/tlinklabel.h"
 #include "core/number_parse.h"

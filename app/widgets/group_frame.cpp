@@ -1,4 +1,4 @@
-#include "app/group_frame.h"
+#include "app/widgets/group_frame.h"
 
 #include <QGroupBox>
 #include <QStyle>

@@ -12,7 +12,7 @@
 #include <QUrl>
 
 #include "app/app_identity.h"
-#include "app/frm_tensorium.h"
+#include "app/main_window/frm_tensorium.h"
 #include "chart/print_layout.h"
 #include "chart/tchart.h"
 #include "core/tensor_error.h"

@@ -1,4 +1,4 @@
-#include "app/exercise_file.h"
+#include "app/files/exercise_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The printed report: filled from the window before every generation.
-#include "app/frm_tensorium.h"
-#include "app/tensorium_report_design.h"
+#include "app/main_window/frm_tensorium.h"
+#include "app/main_window/tensorium_report_design.h"
 #include "app/widgets/tedit.h"
 #include "report/report_engine.h"
 

@@ -1,4 +1,4 @@
-#include "app/regional.h"
+#include "app/session/regional.h"
 
 namespace tensorium {
 

@@ -1,4 +1,4 @@
-#include "app/test_probe.h"
+#include "tests/probe/test_probe.h"
 
 #include <QAbstractButton>
 #include <QAction>
