@@ -4,18 +4,10 @@
 #include <QUrl>
 
 #include "app/widgets/tlinklabel.h"
+#include "tests/app/url_catcher.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {
-
-// Stands in for the user's browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 namespace {
 
@@ -53,5 +45,3 @@ TEST_F(AboutLinks, APageThatCannotOpenIsIgnoredSilently)
 
 }  // namespace
 }  // namespace tensorium::testing_support
-
-#include "about_links_test.moc"

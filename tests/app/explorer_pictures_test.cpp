@@ -7,6 +7,7 @@
 #include "app/explorer/explorer_net.h"
 #include "core/analysis_model.h"
 #include "core/angles.h"
+#include "tests/core/default_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,7 @@ namespace {
 // The defaults of the main window, analysed.
 void Analyse(AnalysisModel& model, const StressState& stress = {3.4, 1, 8, 1, -1, 2})
 {
-    AnalysisState& s = model.state();
-    s.convention = AzimuthConvention::azClockwiseFromNorth;
-    s.stress = stress;
-    s.user.beta = DegToRad(125), s.user.psi = DegToRad(30), s.user.theta = DegToRad(15);
-    s.joint = {DegToRad(16), DegToRad(33), 14, 1};
+    testing_support::SetDefaultInputs(model.state(), stress);
     model.ComputeAll();
 }
 

@@ -14,32 +14,19 @@
 #include "app/explorer/explorer_net.h"
 #include "app/explorer/frm_explorer.h"
 #include "core/angles.h"
-#include "tests/app/window_fixture.h"
+#include "tests/app/explorer_fixture.h"
 
 namespace tensorium::testing_support {
 namespace {
 
-class Explorer : public WindowTest {
+class Explorer : public ExplorerTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
-        Action("mnuStressExplorer")->trigger();
-        explorer = window->findChild<FrmExplorer*>("FrmExplorer");
-        ASSERT_NE(explorer, nullptr);
+        ExplorerTest::SetUp();
         explorer->resize(1200, 600);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(explorer));
-    }
-    QString Out(const char* name) const { return explorer->findChild<QLineEdit*>(name)->text(); }
-    void EnterPorePressure(const QString& text)
-    {
-        auto* box = explorer->findChild<QLineEdit*>("edtPorePressure");
-        box->setText(text);
-        emit box->editingFinished();
     }
     QImage NetImage() const { return explorer->Net().ToImage(1.0); }
-
-    FrmExplorer* explorer = nullptr;
 };
 
 TEST_F(Explorer, OpensOnceFromTheViewMenuAsAResizableWindow)

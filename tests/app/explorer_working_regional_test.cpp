@@ -10,29 +10,14 @@
 #include <regex>
 
 #include "app/explorer/frm_explorer.h"
+#include "tests/app/test_regions.h"
 #include "tests/app/window_fixture.h"
 #include "tests/core/working_lines.h"
 
 namespace tensorium::testing_support {
 namespace {
 
-struct Region {
-    const char* name;
-    const char* decimal;
-    const char* thousands;
-};
-const Region kRegions[] = {
-    {"de_DE.UTF-8", ",", "."}, {"fr_FR.UTF-8", ",", "\u202f"}, {"ru_RU.UTF-8", ",", "\u00a0"},
-    {"es_ES.UTF-8", ",", "."}, {"de_CH.UTF-8", ".", "\u2019"}, {"en_US.UTF-8", ".", ","},
-};
-
-const Region* ThisRegion()
-{
-    const QByteArray name = qgetenv("LC_ALL");
-    for (const Region& r : kRegions)
-        if (name == r.name) return &r;
-    return nullptr;
-}
+const Region* ThisRegion() { return RegionOfThisRun(); }
 
 class RegionalWorking : public WindowTest {
 protected:

@@ -16,37 +16,24 @@
 
 #include "app/explorer/frm_explorer.h"
 #include "app/explorer/working_view.h"
-#include "tests/app/window_fixture.h"
+#include "tests/app/explorer_fixture.h"
 #include "tests/core/working_lines.h"
 #include "tests/report/pdf_words.h"
 
 namespace tensorium::testing_support {
 namespace {
 
-class Working : public WindowTest {
+class Working : public ExplorerTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
-        Action("mnuStressExplorer")->trigger();
-        explorer = window->findChild<FrmExplorer*>("FrmExplorer");
-        ASSERT_NE(explorer, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(explorer));
+        ExplorerTest::SetUp();
         working = explorer->findChild<QPlainTextEdit*>("txtWorking");
         ASSERT_NE(working, nullptr);
     }
     std::string Shown() const { return explorer->WorkingText().toStdString(); }
     std::string Shown(const char* name) const { return Value(Shown(), name); }
     std::string Main(const char* name) const { return Text(name).toStdString(); }
-    QString Out(const char* name) const { return explorer->findChild<QLineEdit*>(name)->text(); }
-    void EnterPorePressure(const QString& text)
-    {
-        auto* box = explorer->findChild<QLineEdit*>("edtPorePressure");
-        box->setText(text);
-        emit box->editingFinished();
-    }
-
-    FrmExplorer* explorer = nullptr;
     QPlainTextEdit* working = nullptr;
 };
 

@@ -8,18 +8,10 @@
 #include <QUrl>
 
 #include "app/widgets/tlinklabel.h"
+#include "tests/app/url_catcher.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {
-
-// Stands in for the user's browser.
-class LinkOpenings : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 namespace {
 
@@ -101,7 +93,7 @@ TEST_F(Keyboard, ReturnInAGlobalOrJointInputRunsTheCycle)
 
 TEST_F(Keyboard, TabReachesTheLinksAndReturnOrSpaceOpensThem)
 {
-    LinkOpenings browser;
+    UrlCatcher browser;
     QDesktopServices::setUrlHandler("https", &browser, "open");
     Find<QTabWidget>("PageControl")->setCurrentWidget(Find<QWidget>("tbcAbout"));
     Find<QWidget>("RichEdit3")->setFocus(Qt::TabFocusReason);
@@ -131,5 +123,3 @@ TEST_F(Keyboard, AFocusedLinkShowsAFocusFrame)
 
 }  // namespace
 }  // namespace tensorium::testing_support
-
-#include "keyboard_test.moc"

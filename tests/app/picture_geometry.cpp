@@ -1,4 +1,5 @@
 #include "tests/app/picture_geometry.h"
+#include "tests/chart/svg_shapes.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -30,17 +31,6 @@ Style Inherit(const Style& outer, const QXmlStreamAttributes& attributes)
         style.strokeWidth = attributes.value("stroke-width").toDouble();
     if (attributes.hasAttribute("id")) style.group = attributes.value("id").toString();
     return style;
-}
-
-QPolygonF Points(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral("-?[0-9]*\\.?[0-9]+(?:[eE][-+]?[0-9]+)?"));
-    std::vector<double> numbers;
-    auto it = number.globalMatch(text);
-    while (it.hasNext()) numbers.push_back(it.next().captured().toDouble());
-    QPolygonF points;
-    for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) points << QPointF(numbers[i], numbers[i + 1]);
-    return points;
 }
 
 // The outline of a circle, fine enough that no label fits between it and the circle.
@@ -109,7 +99,7 @@ PictureGeometry ReadPicture(const QString& resource)
             points << QPointF(a.value("x1").toDouble(), a.value("y1").toDouble())
                    << QPointF(a.value("x2").toDouble(), a.value("y2").toDouble());
         } else if (name == QStringLiteral("polyline") || name == QStringLiteral("polygon")) {
-            points = Points(a.value("points").toString());
+            points = ParsePoints(a.value("points").toString());
             closed = name == QStringLiteral("polygon");
         } else if (name == QStringLiteral("circle")) {
             points = CircleOutline(a);

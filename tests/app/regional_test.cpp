@@ -11,31 +11,18 @@
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "report/report_engine.h"
+#include "tests/app/test_regions.h"
 #include "tests/app/window_fixture.h"
 #include "tests/report/pdf_words.h"
 
 namespace tensorium::testing_support {
 namespace {
 
-// The separators the toolkit's data gives each tested region.
-struct Region {
-    const char* name;
-    const char* decimal;
-    const char* thousands;
-};
-const Region kRegions[] = {
-    {"de_DE.UTF-8", ",", "."},      {"fr_FR.UTF-8", ",", "\u202f"},  // narrow no-break space
-    {"ru_RU.UTF-8", ",", "\u00a0"}, {"es_ES.UTF-8", ",", "."},       // no-break space
-    {"de_CH.UTF-8", ".", "\u2019"}, {"en_US.UTF-8", ".", ","},
-};
-
 const Region& ThisRegion()
 {
-    const QByteArray name = qgetenv("LC_ALL");
-    for (const Region& r : kRegions)
-        if (name == r.name) return r;
     static const Region unknown{"", "?", "?"};
-    return unknown;
+    const Region* region = RegionOfThisRun();
+    return region ? *region : unknown;
 }
 
 class Regional : public WindowTest {

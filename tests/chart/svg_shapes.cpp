@@ -27,18 +27,6 @@ QTransform ParseTransform(const QString& text)
                       v[5].toDouble());
 }
 
-// Every coordinate pair of a points list or of a path of straight segments.
-QPolygonF ParsePoints(const QString& text)
-{
-    static const QRegularExpression number(QStringLiteral("-?[0-9]*\\.?[0-9]+(?:[eE][-+]?[0-9]+)?"));
-    std::vector<double> numbers;
-    auto it = number.globalMatch(text);
-    while (it.hasNext()) numbers.push_back(it.next().captured().toDouble());
-    QPolygonF points;
-    for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) points << QPointF(numbers[i], numbers[i + 1]);
-    return points;
-}
-
 GroupStyle Inherit(const GroupStyle& outer, const QXmlStreamAttributes& attributes)
 {
     GroupStyle style = outer;
@@ -72,6 +60,17 @@ const SvgText* SvgShapes::Text(const QString& text) const
         if (candidate.text == text) return &candidate;
     }
     return nullptr;
+}
+
+QPolygonF ParsePoints(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("-?[0-9]*\\.?[0-9]+(?:[eE][-+]?[0-9]+)?"));
+    std::vector<double> numbers;
+    auto it = number.globalMatch(text);
+    while (it.hasNext()) numbers.push_back(it.next().captured().toDouble());
+    QPolygonF points;
+    for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) points << QPointF(numbers[i], numbers[i + 1]);
+    return points;
 }
 
 SvgShapes ReadSvgShapes(const QByteArray& svg)

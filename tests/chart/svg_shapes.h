@@ -42,4 +42,7 @@ struct SvgShapes {
 
 SvgShapes ReadSvgShapes(const QByteArray& svg);
 
+// Every coordinate pair of a points list or of a path of straight segments.
+QPolygonF ParsePoints(const QString& text);
+
 }  // namespace tensorium::testing_support

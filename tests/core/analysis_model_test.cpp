@@ -2,6 +2,7 @@
 // step that keeps what was computed before it, the views that follow, and
 // the stability of a plane with and without pore pressure.
 #include "core/analysis_model.h"
+#include "tests/core/default_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,7 @@ std::string F(const std::optional<double>& v) { return v ? F(*v) : "none"; }
 AnalysisModel DefaultModel()
 {
     AnalysisModel model;
-    AnalysisState& s = model.state();
-    s.convention = AzimuthConvention::azClockwiseFromNorth;
-    s.stress = {3.4, 1, 8, 1, -1, 2};
-    s.user.beta = DegToRad(125), s.user.psi = DegToRad(30), s.user.theta = DegToRad(15);
-    s.joint = {DegToRad(16), DegToRad(33), 14, 1};
+    testing_support::SetDefaultInputs(model.state());
     return model;
 }
 

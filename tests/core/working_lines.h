@@ -2,6 +2,8 @@
 // line, the text with subscripts read plainly, and the default analysis.
 #pragma once
 
+#include "tests/core/default_inputs.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,13 +79,9 @@ inline std::string Plain(const std::string& text)
 inline AnalysisState DefaultAnalysis()
 {
     AnalysisModel model;
-    AnalysisState& s = model.state();
-    s.convention = AzimuthConvention::azClockwiseFromNorth;
-    s.stress = {3.4, 1, 8, 1, -1, 2};
-    s.user.beta = DegToRad(125), s.user.psi = DegToRad(30), s.user.theta = DegToRad(15);
-    s.joint = {DegToRad(16), DegToRad(33), 14, 1};
+    testing_support::SetDefaultInputs(model.state());
     model.ComputeAll();
-    return s;
+    return model.state();
 }
 
 // `state` with a new stress tensor (and the same rest), computed.
