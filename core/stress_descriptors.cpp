@@ -24,8 +24,8 @@ StressDescriptors DescribeStress(const StressState& t, const PrincipalResult& pr
     d.i1 = t.sx + t.sy + t.sz;
     d.i2 = t.sx * t.sy + t.sy * t.sz + t.sz * t.sx - shearSquares;
     d.i3 = SymmetricDeterminant(t.sx, t.sy, t.sz, t);
-    d.mean = d.i1 / 3;
-    d.deviator = {t.sx - d.mean, t.sy - d.mean, t.sz - d.mean, t.txy, t.tyz, t.tzx};
+    d.mean = MeanStress(t);
+    d.deviator = DeviatorOf(t);
     // From the differences of the normal stresses: no cancellation of I1^2 / 3 against I2.
     const double dxy = t.sx - t.sy, dyz = t.sy - t.sz, dzx = t.sz - t.sx;
     d.j2 = (dxy * dxy + dyz * dyz + dzx * dzx) / 6 + shearSquares;
