@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "core/mohr_coulomb.h"
 #include "core/plane_traction.h"
 #include "core/tensor_error.h"
 
@@ -22,8 +23,7 @@ JointResult ComputeJointStresses(const JointPlane& plane, const StressState& str
     JointResult result;
     result.sigma = on.sigma;
     result.tau = on.tau;
-    result.tlim = std::tan(kPi * plane.phi / 180) * result.sigma + plane.c;
-    if (result.sigma < 0) result.tlim = 0;
+    result.tlim = MohrCoulombLimit(result.sigma, plane.phi, plane.c);
     RequireFinite(result.sigma);
     RequireFinite(result.tau);
     RequireFinite(result.tlim);

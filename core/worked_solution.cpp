@@ -1,8 +1,7 @@
 #include "core/worked_solution.h"
 
-#include <cmath>
-
 #include "core/joint_shear.h"
+#include "core/mohr_coulomb.h"
 #include "core/stability.h"
 #include "core/stress_descriptors.h"
 #include "core/stress_regime.h"
@@ -164,8 +163,7 @@ void WriteJoint(WorkingText& w, const AnalysisState& s, double porePressure)
     w.Line("Effective values under the pore pressure of the explorer:");
     w.Line("p = " + w.Stress(porePressure));
     w.Line("σₙ' = σₙ − p = " + w.Stress(wet.sigmaEff));
-    w.Line("tlim' = c + σₙ' tan φ = " +
-           w.Stress(wet.sigmaEff < 0 ? 0.0 : std::tan(kPi * j.phi / 180) * wet.sigmaEff + j.c));
+    w.Line("tlim' = c + σₙ' tan φ = " + w.Stress(MohrCoulombLimit(wet.sigmaEff, j.phi, j.c)));
     if (wet.sigmaEff < 0) w.Line("No frictional strength in tension: tlim' = 0 because σₙ' < 0.");
     QuotientLine(w, "SF(p)", "tlim' / τ", wet.safetyFactor,
                  r.tau == 0 ? "τ = 0, see 6" : "no finite quotient");
