@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "core/number_format.h"
 #include "core/stability.h"
 #include "core/tensor_error.h"
+#include "tests/core/nearly_hydrostatic.h"
 #include "tests/core/random_stress.h"
 
 namespace tensorium {
@@ -105,6 +107,54 @@ TEST(PlaneStability, QuantitiesWithoutAValueAreEmpty)
     EXPECT_FALSE(zero.safetyFactor);
     const PlaneStability tension = AssessPlane(1, 2, 4, 0, 30, 0.5, 3);  // sigma' = -2: no friction
     EXPECT_EQ(*tension.safetyFactor, 0.0);
+}
+
+// The explorer's outputs on planes without shear: no safety factor under any
+// pore pressure, and a slip tendency of exactly 0.
+TEST(PlaneStability, PlanesWithoutShearNeitherSlipNorHaveASafetyFactor)
+{
+    const double t = -6.219727653541192;
+    const JointPlane defaultJoint{DegToRad(16), DegToRad(33), 14, 1};
+    const struct {
+        const char* name;
+        StressState stress;
+        JointPlane plane;
+    } cases[] = {{"hydrostatic", {5, 5, 5, 0, 0, 0}, defaultJoint},
+                 {"principal plane of pure shear",
+                  {0, 0, 0, 0, 0, 6.432210026966445},
+                  {DegToRad(90), DegToRad(45), 14, 1}},
+                 {"hydrostatic tension", {t, t, t, 0, 0, 0}, defaultJoint}};
+    for (const auto& k : cases) {
+        AnalysisModel model = DefaultModel();
+        model.state().stress = k.stress;
+        model.state().joint = k.plane;
+        model.ComputeAll();
+        const AnalysisState& s = model.state();
+        for (double p : {0.0, 2.0, -3.0}) {
+            SCOPED_TRACE(std::string(k.name) + ", p " + F(p));
+            const PlaneStability a = AssessJoint(s.jointResult, s.joint, s.principal, p);
+            EXPECT_FALSE(a.safetyFactor);
+            ASSERT_TRUE(a.slipTendency);
+            EXPECT_EQ(*a.slipTendency, 0);
+        }
+    }
+}
+
+// With real but small shear the explorer's safety factor is the joint
+// page's, with all its digits.
+TEST(PlaneStability, NearlyHydrostaticSafetyFactorKeepsItsDigits)
+{
+    using namespace testing_support;
+    AnalysisModel model = DefaultModel();
+    model.state().stress = kNearlyHydrostatic;
+    model.state().joint = NearlyHydrostaticJoint();
+    model.ComputeAll();
+    const AnalysisState& s = model.state();
+    const std::optional<double> sf = AssessJoint(s.jointResult, s.joint, s.principal, 0).safetyFactor;
+    ASSERT_TRUE(sf);
+    const long double expected = NearlyHydrostaticSafetyFactor();
+    EXPECT_LE(std::fabs(*sf - expected), kNearlyHydrostaticTolerance * DBL_EPSILON * expected);
+    EXPECT_EQ(*sf, *SafetyFactor(s.jointResult));
 }
 
 // The formulas of the explorer's outputs, written out once more.
