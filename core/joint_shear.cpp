@@ -27,7 +27,7 @@ JointShear ShearOnJoint(const JointPlane& plane, const StressState& stress)
     // dip typed beyond 90 degrees still means the plane as it lies.
     const Vec3 up = n[2] < 0 ? Scaled(n, -1) : n;
     Vec3 strike{-up[1], up[0], 0};  // z x up
-    if (Norm(strike) < 1e-12) {
+    if (Norm(strike) < kVerticalResidue) {
         const auto [sa, ca] = SinCosOfTyped(plane.azimuth);  // a horizontal plane: the typed azimuth
         strike = {-ca, sa, 0};
     }

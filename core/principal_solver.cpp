@@ -1,6 +1,7 @@
 #include "core/principal_solver.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "core/power_scaling.h"
@@ -9,7 +10,13 @@
 namespace tensorium {
 namespace {
 
-constexpr double kEpsilon = 2.220446049250313e-16;
+// A component of a unit axis within this of zero is rounding of an exact
+// zero: the solver's axes are orthonormal to 5 eps (measured), and a cosine
+// that small shows as 0.000000 anyway.
+constexpr double kZeroCosine = 4 * DBL_EPSILON;
+// The first component at least this large decides an axis's sense: far above
+// the rounding of the axis (a few eps), so the sense does not flip with it.
+constexpr double kClearCosine = 1e-6;
 
 Vec3 Unit(int axis)
 {
@@ -195,10 +202,10 @@ bool SolveScaled(const Mat3& a, EigenSystem& out)
 Vec3 Oriented(Vec3 v, int k)
 {
     for (double& component : v)
-        if (std::fabs(component) <= 4 * kEpsilon) component = 0;
+        if (std::fabs(component) <= kZeroCosine) component = 0;
     const double wanted = (k == 1) ? -1.0 : 1.0;
     for (int component : {2, 0, 1}) {
-        if (std::fabs(v[component]) > 1e-6) {
+        if (std::fabs(v[component]) > kClearCosine) {
             return v[component] * wanted < 0 ? Scaled(v, -1.0) : v;
         }
     }

@@ -10,6 +10,12 @@ const Rgb kPrincipalColours[3] = {{0, 128, 0}, {255, 0, 0}, {0, 0, 255}};
 const char* const kPrincipalLabels[3] = {"s1", "s2", "s3"};
 const Rgb kUserColours[3] = {{0, 0, 128}, {255, 0, 255}, {128, 0, 128}};
 const char* const kUserLabels[3] = {"x'", "y'", "z'"};
+// The primitive circle's step: 4 degrees written to eight digits, so that its
+// 91 points close the circle as the main window has always drawn them.
+constexpr double kPrimitiveStepRadians = 0.06981317;
+// The smallest |n| a plane's normal keeps: a vertical plane (n = 0) would
+// divide by zero, and with n = 1e-5 its arc is the diameter along its strike.
+constexpr double kVerticalPlaneN = 1e-5;
 
 }  // namespace
 
@@ -23,7 +29,7 @@ void PlotGreatCircle(SeriesSink& series, SeriesSink& poles, Rgb colour, const st
                      double l, double m, double n, double start, double end)
 {
     // A vertical plane would divide by zero; it becomes the diameter along its strike.
-    if (std::fabs(n) < 1e-5) n = 1e-5;
+    if (std::fabs(n) < kVerticalPlaneN) n = kVerticalPlaneN;
     for (int k = 0; k <= 180; ++k) {
         const double t = start + k * (end - start) / 180;
         const double c = std::cos(t), s = std::sin(t);
@@ -64,7 +70,8 @@ void DrawStereonet(const StereonetSeries& series, const StereonetInputs& inputs)
     for (SeriesSink* s : series.user) s->SetVisible(inputs.showUser);
 
     for (int i = 0; i <= 90; ++i)
-        series.circle->Add(std::cos(i * 0.06981317), std::sin(i * 0.06981317), {}, kBlack);
+        series.circle->Add(std::cos(i * kPrimitiveStepRadians), std::sin(i * kPrimitiveStepRadians), {},
+                           kBlack);
 
     if (inputs.showPrincipal) {
         for (int k = 0; k < 3; ++k) {
