@@ -11,8 +11,8 @@
 #include "core/number_format.h"
 #include "core/stability.h"
 #include "core/tensor_error.h"
-#include "tests/core/nearly_hydrostatic.h"
 #include "tests/core/random_stress.h"
+#include "tests/core/shear_cases.h"
 
 namespace tensorium {
 namespace {
@@ -113,21 +113,10 @@ TEST(PlaneStability, QuantitiesWithoutAValueAreEmpty)
 // pore pressure, and a slip tendency of exactly 0.
 TEST(PlaneStability, PlanesWithoutShearNeitherSlipNorHaveASafetyFactor)
 {
-    const double t = -6.219727653541192;
-    const JointPlane defaultJoint{DegToRad(16), DegToRad(33), 14, 1};
-    const struct {
-        const char* name;
-        StressState stress;
-        JointPlane plane;
-    } cases[] = {{"hydrostatic", {5, 5, 5, 0, 0, 0}, defaultJoint},
-                 {"principal plane of pure shear",
-                  {0, 0, 0, 0, 0, 6.432210026966445},
-                  {DegToRad(90), DegToRad(45), 14, 1}},
-                 {"hydrostatic tension", {t, t, t, 0, 0, 0}, defaultJoint}};
-    for (const auto& k : cases) {
+    for (const testing_support::ZeroShearCase& k : testing_support::ZeroShearCases()) {
         AnalysisModel model = DefaultModel();
         model.state().stress = k.stress;
-        model.state().joint = k.plane;
+        model.state().joint = k.joint;
         model.ComputeAll();
         const AnalysisState& s = model.state();
         for (double p : {0.0, 2.0, -3.0}) {

@@ -7,7 +7,7 @@
 
 #include "core/number_format.h"
 #include "core/tensor_error.h"
-#include "tests/core/nearly_hydrostatic.h"
+#include "tests/core/shear_cases.h"
 
 namespace tensorium {
 namespace {
@@ -100,22 +100,15 @@ TEST(Joint, EqualPrincipalStressesGiveTheTractionOnThePlane)
 // 0, not rounding residue, so the safety factor has no value.
 TEST(Joint, PlanesWithoutShearHaveNoSafetyFactor)
 {
-    const double t = -6.219727653541192;
-    const struct {
-        const char* name;
-        StressState stress;
-        JointPlane plane;
-    } cases[] = {{"hydrostatic", {5, 5, 5, 0, 0, 0}, kDefaultJoint},
-                 {"principal plane of pure shear", {0, 0, 0, 0, 0, 6.432210026966445}, Plane(90, 45, 14, 1)},
-                 {"hydrostatic tension", {t, t, t, 0, 0, 0}, kDefaultJoint}};
-    for (const auto& k : cases) {
+    using namespace testing_support;
+    for (const ZeroShearCase& k : ZeroShearCases()) {
         SCOPED_TRACE(k.name);
-        const JointResult r = On(k.stress, k.plane);
+        const JointResult r = On(k.stress, k.joint);
         EXPECT_EQ(r.tau, 0);
         EXPECT_FALSE(SafetyFactor(r));
     }
     EXPECT_EQ(F(On({5, 5, 5, 0, 0, 0}, kDefaultJoint).sigma), "5.000");
-    EXPECT_EQ(On({t, t, t, 0, 0, 0}, kDefaultJoint).tlim, 0) << "no strength in tension";
+    EXPECT_EQ(On(ZeroShearCases()[2].stress, kDefaultJoint).tlim, 0) << "no strength in tension";
 }
 
 // A deviator of 1e-10 under a mean of 0.36 carries real shear; its safety

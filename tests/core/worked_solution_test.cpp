@@ -8,8 +8,8 @@
 #include <regex>
 
 #include "core/number_format.h"
-#include "tests/core/nearly_hydrostatic.h"
 #include "tests/core/random_stress.h"
+#include "tests/core/shear_cases.h"
 #include "tests/core/working_lines.h"
 
 namespace tensorium::testing_support {
@@ -200,22 +200,11 @@ TEST(WorkedSolution, NoShearOnTheJointLeavesTheSafetyFactorWithoutValue)
 // pressure; the slip tendency is 0.
 TEST(WorkedSolution, PlanesWithoutShearSayItInsteadOfShowingResidue)
 {
-    const double t = -6.219727653541192;
-    const JointPlane defaultJoint = DefaultAnalysis().joint;
-    const struct {
-        const char* name;
-        StressState stress;
-        JointPlane plane;
-    } cases[] = {{"hydrostatic", {5, 5, 5, 0, 0, 0}, defaultJoint},
-                 {"principal plane of pure shear",
-                  {0, 0, 0, 0, 0, 6.432210026966445},
-                  {DegToRad(90), DegToRad(45), 14, 1}},
-                 {"hydrostatic tension", {t, t, t, 0, 0, 0}, defaultJoint}};
-    for (const auto& k : cases) {
+    for (const ZeroShearCase& k : ZeroShearCases()) {
         SCOPED_TRACE(k.name);
         AnalysisState state = DefaultAnalysis();
         state.stress = k.stress;
-        state.joint = k.plane;
+        state.joint = k.joint;
         state = Analysed(state);
         const std::string text = WorkedSolution(state, 2, kPoint);
         EXPECT_EQ(Value(text, "τ"), "0.000");

@@ -1,14 +1,35 @@
-// A nearly hydrostatic state (a deviator of 1e-10 under a mean of 0.36) on a
-// vertical joint, and its safety factor from the closed form in long double.
+// Joints that carry no shear, and one that carries very little: a nearly
+// hydrostatic state (a deviator of 1e-10 under a mean of 0.36) on a vertical
+// joint, with its safety factor from the closed form in long double.
 #pragma once
 
 #include <cmath>
+#include <vector>
 
 #include "core/angles.h"
 #include "core/joint.h"
 #include "core/stress_state.h"
 
 namespace tensorium::testing_support {
+
+struct ZeroShearCase {
+    const char* name;
+    StressState stress;
+    JointPlane joint;
+};
+
+// A hydrostatic state in compression and in tension on the default joint
+// (dip direction 16, dip 33, phi 14, c 1), and pure shear on a principal plane.
+inline std::vector<ZeroShearCase> ZeroShearCases()
+{
+    const JointPlane defaultJoint{DegToRad(16), DegToRad(33), 14, 1};
+    const double t = -6.219727653541192;
+    return {{"hydrostatic", {5, 5, 5, 0, 0, 0}, defaultJoint},
+            {"principal plane of pure shear",
+             {0, 0, 0, 0, 0, 6.432210026966445},
+             {DegToRad(90), DegToRad(45), 14, 1}},
+            {"hydrostatic tension", {t, t, t, 0, 0, 0}, defaultJoint}};
+}
 
 inline const StressState kNearlyHydrostatic{
     0.3592612733461492, 0.3592612735297697, 0.35926127353213677, 0, 0, 0};
