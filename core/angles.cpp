@@ -4,6 +4,16 @@
 #include <cmath>
 
 namespace tensorium {
+namespace {
+
+// How far from a whole multiple of 90 degrees an angle may be and still
+// count as one: the trip through radians and back leaves a few eps of the
+// angle, so 1e-9 degrees holds every angle up to kQuarterSlackScale degrees
+// (where a few eps are 7e-10), and the slack grows with the angle beyond.
+constexpr double kQuarterSlackDegrees = 1e-9;
+constexpr double kQuarterSlackScale = 1e6;
+
+}  // namespace
 
 double DegToRad(double degrees) { return degrees * kPi / 180.0; }
 
@@ -13,7 +23,8 @@ SinCos SinCosOfTyped(double radians)
 {
     const double degrees = RadToDeg(radians);
     const double offQuarter = std::remainder(degrees, 90.0);  // exact
-    if (std::fabs(offQuarter) <= 1e-9 * std::max(1.0, std::fabs(degrees) / 1e6)) {
+    if (std::fabs(offQuarter) <=
+        kQuarterSlackDegrees * std::max(1.0, std::fabs(degrees) / kQuarterSlackScale)) {
         const long long quarter = std::llround((degrees - offQuarter) / 90.0);
         switch (((quarter % 4) + 4) % 4) {
             case 0: return {0.0, 1.0};
@@ -38,7 +49,7 @@ Orientation OrientationOfDownward(const Vec3& down, AzimuthConvention convention
     // Polar angle of (L, M) counterclockwise from +x, in (-pi/2, 3*pi/2].
     // A direction with no horizontal part left beyond rounding is vertical.
     double alpha;
-    if (horizontal <= 1e-12) {
+    if (horizontal <= kVerticalResidue) {
         result.dip = kPi / 2;
         alpha = 3 * kPi / 2;
     } else {

@@ -30,6 +30,12 @@ struct Orientation {
     double dip = 0;      // radians below the horizontal, [0, pi/2]
 };
 
+// A unit vector whose horizontal part is at most this is vertical: a vertical
+// axis or normal computed from rounded sines keeps a horizontal residue of a
+// few eps (below 1e-15), and 1e-12 radians off the vertical is far below the
+// 0.01 degree that an angle shows.
+inline constexpr double kVerticalResidue = 1e-12;
+
 // Turns `direction` (a unit vector) to point down (N <= 0; a horizontal one
 // keeps its sense).
 Vec3 PointingDown(const Vec3& direction);

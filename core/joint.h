@@ -25,16 +25,8 @@ struct JointResult {
 // Upward unit normal of the plane: (sin az sin dip, cos az sin dip, cos dip).
 Vec3 JointNormal(const JointPlane& plane);
 
-// Normal and shear stress on the plane with unit normal n (either sense):
-// sigma = n.(T n), tau = |T n - sigma n|; not finite beyond the double range.
-struct PlaneStresses {
-    double sigma = 0, tau = 0;
-};
-PlaneStresses StressesOnPlane(const Vec3& n, const StressState& stress);
-
-// sigma = n.(T n) and tau = |T n - sigma n| from the global tensor, with n the
-// plane's normal; tlim = tan(phi) sigma + c (0 when sigma < 0). Throws
-// TensorError on a result beyond the double range.
+// sigma and tau from TractionOnPlane with n the plane's normal; tlim from
+// MohrCoulombLimit. Throws TensorError on a result beyond the double range.
 JointResult ComputeJointStresses(const JointPlane& plane, const StressState& stress);
 
 // tlim / tau, or nothing when the quotient has no finite value (tau = 0).

@@ -21,8 +21,8 @@ struct JointShear {
                                    // positive up the dip, radians in (-pi, pi]
 };
 
-// Computed on the tensor scaled by a power of two, as the normal and shear
-// stress are, so that the direction stays a unit vector for any finite state.
+// From TractionOnPlane, as the normal and shear stress are, so that the
+// direction stays a unit vector for any finite state.
 JointShear ShearOnJoint(const JointPlane& plane, const StressState& stress);
 
 }  // namespace tensorium

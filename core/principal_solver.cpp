@@ -1,14 +1,22 @@
 #include "core/principal_solver.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
+#include "core/power_scaling.h"
 #include "core/tensor_error.h"
 
 namespace tensorium {
 namespace {
 
-constexpr double kEpsilon = 2.220446049250313e-16;
+// A component of a unit axis within this of zero is rounding of an exact
+// zero: the solver's axes are orthonormal to 5 eps (measured), and a cosine
+// that small shows as 0.000000 anyway.
+constexpr double kZeroCosine = 4 * DBL_EPSILON;
+// The first component at least this large decides an axis's sense: far above
+// the rounding of the axis (a few eps), so the sense does not flip with it.
+constexpr double kClearCosine = 1e-6;
 
 Vec3 Unit(int axis)
 {
@@ -41,8 +49,7 @@ Vec3 RobustlyNormalized(const Vec3& v)
 {
     const double largest = std::max({std::fabs(v[0]), std::fabs(v[1]), std::fabs(v[2])});
     if (largest == 0) return {0, 0, 0};
-    const int exponent = std::ilogb(largest);  // exact, subnormal values included
-    const Vec3 w{std::ldexp(v[0], -exponent), std::ldexp(v[1], -exponent), std::ldexp(v[2], -exponent)};
+    const Vec3 w = TimesPowerOfTwo(v, -ScaleExponent(largest));  // exact, subnormal values included
     return Scaled(w, 1.0 / Norm(w));
 }
 
@@ -56,8 +63,6 @@ Vec3 KernelDirection(const Mat3& m)
         if (Norm(c) > Norm(*best)) best = &c;
     return RobustlyNormalized(*best);
 }
-
-Vec3 Times(const Mat3& m, const Vec3& v) { return {Dot(m[0], v), Dot(m[1], v), Dot(m[2], v)}; }
 
 // Any unit vector perpendicular to the unit vector v.
 Vec3 Perpendicular(const Vec3& v)
@@ -104,7 +109,7 @@ bool SolveDecoupled(const StressState& s, EigenSystem& out)
     }
     const int i = (axis + 1) % 3, j = (axis + 2) % 3;
     // An exact power-of-two scaling keeps the 2x2 arithmetic in range.
-    const int e = std::ilogb(std::max({std::fabs(diagonal[i]), std::fabs(diagonal[j]), std::fabs(shear)}));
+    const int e = ScaleExponent(std::max({std::fabs(diagonal[i]), std::fabs(diagonal[j]), std::fabs(shear)}));
     const Pair2 pair =
         SolveSymmetric2x2(std::ldexp(diagonal[i], -e), std::ldexp(shear, -e), std::ldexp(diagonal[j], -e));
     Vec3 first{0, 0, 0}, second{0, 0, 0};
@@ -144,10 +149,9 @@ bool SolveScaled(const Mat3& a, EigenSystem& out)
         for (const Vec3& row : b)
             for (double x : row) largest = std::max(largest, std::fabs(x));
         if (largest == 0) return false;
-        const int e = std::ilogb(largest);
+        const int e = ScaleExponent(largest);
         if (e == 0) break;
-        for (Vec3& row : b)
-            for (double& x : row) x = std::ldexp(x, -e);
+        b = TimesPowerOfTwo(b, -e);
         exponent += e;
     }
 
@@ -174,15 +178,13 @@ bool SolveScaled(const Mat3& a, EigenSystem& out)
 
     const Vec3 u = Perpendicular(isolated);
     const Vec3 w = Cross(isolated, u);
-    const Vec3 bu = Times(b, u), bw = Times(b, w);
+    const Vec3 bu = MatVec(b, u), bw = MatVec(b, w);
     const Pair2 pair = SolveSymmetric2x2(Dot(u, bu), Dot(u, bw), Dot(w, bw));
-    const Vec3 firstVector = {pair.c * u[0] - pair.s * w[0], pair.c * u[1] - pair.s * w[1],
-                              pair.c * u[2] - pair.s * w[2]};
-    const Vec3 secondVector = {pair.s * u[0] + pair.c * w[0], pair.s * u[1] + pair.c * w[1],
-                               pair.s * u[2] + pair.c * w[2]};
+    const Vec3 firstVector = Difference(Scaled(u, pair.c), Scaled(w, pair.s));
+    const Vec3 secondVector = Sum(Scaled(u, pair.s), Scaled(w, pair.c));
 
     // The Rayleigh quotient refines the isolated value with its final axis.
-    std::array<std::pair<double, Vec3>, 3> system{{{Dot(isolated, Times(b, isolated)), isolated},
+    std::array<std::pair<double, Vec3>, 3> system{{{Dot(isolated, MatVec(b, isolated)), isolated},
                                                    {pair.first, firstVector},
                                                    {pair.second, secondVector}}};
     std::stable_sort(system.begin(), system.end(),
@@ -200,10 +202,10 @@ bool SolveScaled(const Mat3& a, EigenSystem& out)
 Vec3 Oriented(Vec3 v, int k)
 {
     for (double& component : v)
-        if (std::fabs(component) <= 4 * kEpsilon) component = 0;
+        if (std::fabs(component) <= kZeroCosine) component = 0;
     const double wanted = (k == 1) ? -1.0 : 1.0;
     for (int component : {2, 0, 1}) {
-        if (std::fabs(v[component]) > 1e-6) {
+        if (std::fabs(v[component]) > kClearCosine) {
             return v[component] * wanted < 0 ? Scaled(v, -1.0) : v;
         }
     }
@@ -219,10 +221,9 @@ EigenSystem SolveSymmetricEigen(const StressState& stress)
 
     // Scaling by a power of two is exact and keeps every intermediate value
     // in range, so the result does not depend on the unit of stress.
-    const int exponent = std::ilogb(LargestMagnitude(stress));
-    Mat3 a = ToMatrix(stress);
-    for (Vec3& row : a)
-        for (double& x : row) x = std::ldexp(x, -exponent);
+    const UnitScaled scaled = ScaledToUnit(stress);
+    const int exponent = scaled.exponent;
+    const Mat3 a = ToMatrix(scaled.stress);
 
     EigenSystem result;
     if (!SolveScaled(a, result)) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/angles.h"
+#include "core/mohr_coulomb.h"
 
 namespace tensorium {
 namespace {
@@ -20,15 +20,12 @@ std::optional<double> Quotient(double numerator, double denominator)
 PlaneStability AssessPlane(double sigma, double tau, double s1, double s3, double phiDegrees, double c,
                            double porePressure)
 {
-    const double tanPhi = std::tan(kPi * phiDegrees / 180);
     PlaneStability s;
     s.sigmaEff = sigma - porePressure;
-    // As on the joint page: no frictional strength in tension.
-    const double limit = s.sigmaEff < 0 ? 0.0 : tanPhi * s.sigmaEff + c;
-    s.safetyFactor = Quotient(limit, tau);
+    s.safetyFactor = Quotient(MohrCoulombLimit(s.sigmaEff, phiDegrees, c), tau);
     s.slipTendency = Quotient(tau, s.sigmaEff);
     s.dilationTendency = Quotient(s1 - sigma, s1 - s3);
-    const std::optional<double> excess = Quotient(tau - c, tanPhi);
+    const std::optional<double> excess = Quotient(tau - c, FrictionCoefficient(phiDegrees));
     if (excess && std::isfinite(s.sigmaEff - *excess)) s.criticalPressureRise = s.sigmaEff - *excess;
     return s;
 }

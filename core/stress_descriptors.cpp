@@ -1,12 +1,11 @@
 #include "core/stress_descriptors.h"
 
-#include <algorithm>
 #include <cmath>
+
+#include "core/equal_stresses.h"
 
 namespace tensorium {
 namespace {
-
-constexpr double kEqualGap = 1e-9;
 
 // det of the symmetric tensor with diagonal (a, b, c) and shears (txy, tyz, tzx).
 double SymmetricDeterminant(double a, double b, double c, const StressState& shears)
@@ -24,8 +23,8 @@ StressDescriptors DescribeStress(const StressState& t, const PrincipalResult& pr
     d.i1 = t.sx + t.sy + t.sz;
     d.i2 = t.sx * t.sy + t.sy * t.sz + t.sz * t.sx - shearSquares;
     d.i3 = SymmetricDeterminant(t.sx, t.sy, t.sz, t);
-    d.mean = d.i1 / 3;
-    d.deviator = {t.sx - d.mean, t.sy - d.mean, t.sz - d.mean, t.txy, t.tyz, t.tzx};
+    d.mean = MeanStress(t);
+    d.deviator = DeviatorOf(t);
     // From the differences of the normal stresses: no cancellation of I1^2 / 3 against I2.
     const double dxy = t.sx - t.sy, dyz = t.sy - t.sz, dzx = t.sz - t.sx;
     d.j2 = (dxy * dxy + dyz * dyz + dzx * dzx) / 6 + shearSquares;
@@ -34,21 +33,11 @@ StressDescriptors DescribeStress(const StressState& t, const PrincipalResult& pr
     d.octahedralShear = std::sqrt(2 * d.j2 / 3);
     const double s1 = principal.s1, s2 = principal.s2, s3 = principal.s3;
     d.maxShear = (s1 - s3) / 2;
-    if (CoincidenceOf(principal) != PrincipalCoincidence::all) {
+    if (!EqualPrincipalStresses(principal).all) {
         d.stressRatio = (s2 - s3) / (s1 - s3);
         d.lode = (2 * s2 - s1 - s3) / (s1 - s3);
     }
     return d;
-}
-
-PrincipalCoincidence CoincidenceOf(const PrincipalResult& p)
-{
-    const double spread = p.s1 - p.s3;
-    // Written so that a NaN spread counts as no spread.
-    if (!(spread > kEqualGap * std::max(std::fabs(p.s1), std::fabs(p.s3)))) return PrincipalCoincidence::all;
-    if (p.s1 - p.s2 < kEqualGap * spread) return PrincipalCoincidence::firstTwo;
-    if (p.s2 - p.s3 < kEqualGap * spread) return PrincipalCoincidence::lastTwo;
-    return PrincipalCoincidence::none;
 }
 
 }  // namespace tensorium

@@ -1,7 +1,7 @@
 // The numbers that describe a stress state beside its principal stresses:
 // invariants, mean stress and deviator, von Mises and octahedral stresses,
-// the greatest shear, the shape of the ellipsoid (R and the Lode parameter),
-// and whether principal stresses coincide. Compression is positive.
+// the greatest shear and the shape of the ellipsoid (R and the Lode
+// parameter). Compression is positive.
 #pragma once
 
 #include <optional>
@@ -19,19 +19,12 @@ struct StressDescriptors {
     double vonMises = 0;                // sqrt(3 J2)
     double octahedralShear = 0;         // sqrt(2 J2 / 3)
     double maxShear = 0;                // (s1 - s3) / 2
-    std::optional<double> stressRatio;  // R = (s2 - s3) / (s1 - s3); none when s1 = s3
-    std::optional<double> lode;         // nu = (2 s2 - s1 - s3) / (s1 - s3); none when s1 = s3
+    std::optional<double> stressRatio;  // R = (s2 - s3) / (s1 - s3); none when all three are equal
+    std::optional<double> lode;         // nu = (2 s2 - s1 - s3) / (s1 - s3); none when all three are equal
 };
 
 // Invariants and deviator come from the components (so they do not carry
 // the solver's rounding); the greatest shear and the shape from `principal`.
 StressDescriptors DescribeStress(const StressState& stress, const PrincipalResult& principal);
-
-enum class PrincipalCoincidence { none, firstTwo, lastTwo, all };
-
-// Principal stresses count as equal when their gap is below 1e-9 of
-// s1 - s3; all three when s1 - s3 itself is below 1e-9 of the larger of
-// |s1|, |s3| (or the state is zero).
-PrincipalCoincidence CoincidenceOf(const PrincipalResult& principal);
 
 }  // namespace tensorium

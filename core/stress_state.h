@@ -20,9 +20,20 @@ Mat3 ToMatrix(const StressState& s);
 // The largest absolute component; 0 for the zero state.
 double LargestMagnitude(const StressState& s);
 
+// sigma_m = (sx + sy + sz) / 3, and the deviator T - sigma_m I (the same
+// shears), which is exactly zero for a hydrostatic state.
+double MeanStress(const StressState& s);
+StressState DeviatorOf(const StressState& s);
+
 double Dot(const Vec3& a, const Vec3& b);
 Vec3 Cross(const Vec3& a, const Vec3& b);
 double Norm(const Vec3& a);
 Vec3 Scaled(const Vec3& a, double factor);
+Vec3 Sum(const Vec3& a, const Vec3& b);
+Vec3 Difference(const Vec3& a, const Vec3& b);  // a - b
+
+Vec3 MatVec(const Mat3& m, const Vec3& v);  // m v
+Mat3 MatrixProduct(const Mat3& left, const Mat3& right);
+Mat3 Transposed(const Mat3& m);
 
 }  // namespace tensorium

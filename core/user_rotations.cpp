@@ -15,13 +15,4 @@ UserRotations UserRotationsOf(double beta, double psi, double theta)
     return r;
 }
 
-Mat3 MatrixProduct(const Mat3& left, const Mat3& right)
-{
-    Mat3 product{};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k) product[i][j] += left[i][k] * right[k][j];
-    return product;
-}
-
 }  // namespace tensorium

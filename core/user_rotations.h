@@ -12,10 +12,8 @@ struct UserRotations {
     Mat3 a{};  // A(theta): theta turns x' and y' about z'
 };
 
-// The same formulas and the same exact sines of whole quarter turns as
-// BuildRotationMatrix, so that MatrixProduct(a, b) is its rotation.
+// With the exact sines of whole quarter turns; BuildRotationMatrix takes
+// its rotation as MatrixProduct(a, b).
 UserRotations UserRotationsOf(double beta, double psi, double theta);
-
-Mat3 MatrixProduct(const Mat3& left, const Mat3& right);
 
 }  // namespace tensorium

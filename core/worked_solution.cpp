@@ -1,8 +1,8 @@
 #include "core/worked_solution.h"
 
-#include <cmath>
-
+#include "core/equal_stresses.h"
 #include "core/joint_shear.h"
+#include "core/mohr_coulomb.h"
 #include "core/stability.h"
 #include "core/stress_descriptors.h"
 #include "core/stress_regime.h"
@@ -83,7 +83,7 @@ void WriteDescriptors(WorkingText& w, const AnalysisState& s, const StressDescri
     for (int k = 0; k < 3; ++k)
         plunges += (k ? w.ListGap() : "") + w.Number(ShownPlungeDegrees(s.principal.axes[k]), 2) + "°";
     w.Line("plunges of σ₁, σ₂, σ₃ = " + plunges);
-    if (CoincidenceOf(s.principal) == PrincipalCoincidence::all)
+    if (EqualPrincipalStresses(s.principal).all)
         w.Line("stress regime has no value (σ₁ = σ₂ = σ₃)");
     else
         w.Line(std::string("stress regime = ") + RegimeName(RegimeOf(s.principal)));
@@ -164,8 +164,7 @@ void WriteJoint(WorkingText& w, const AnalysisState& s, double porePressure)
     w.Line("Effective values under the pore pressure of the explorer:");
     w.Line("p = " + w.Stress(porePressure));
     w.Line("σₙ' = σₙ − p = " + w.Stress(wet.sigmaEff));
-    w.Line("tlim' = c + σₙ' tan φ = " +
-           w.Stress(wet.sigmaEff < 0 ? 0.0 : std::tan(kPi * j.phi / 180) * wet.sigmaEff + j.c));
+    w.Line("tlim' = c + σₙ' tan φ = " + w.Stress(MohrCoulombLimit(wet.sigmaEff, j.phi, j.c)));
     if (wet.sigmaEff < 0) w.Line("No frictional strength in tension: tlim' = 0 because σₙ' < 0.");
     QuotientLine(w, "SF(p)", "tlim' / τ", wet.safetyFactor,
                  r.tau == 0 ? "τ = 0, see 6" : "no finite quotient");
@@ -179,28 +178,21 @@ void WriteJoint(WorkingText& w, const AnalysisState& s, double porePressure)
 void WriteSpecialCases(WorkingText& w, const AnalysisState& s)
 {
     w.Line("6. Special cases");
-    bool any = false;
-    switch (CoincidenceOf(s.principal)) {
-        case PrincipalCoincidence::firstTwo:
-            w.Prose(
-                "σ₁ = σ₂: every direction in the plane normal to the σ₃ axis is principal, so the σ₁ and σ₂ "
-                "axes shown, and the stress regime read from them, are one choice among many.");
-            any = true;
-            break;
-        case PrincipalCoincidence::lastTwo:
-            w.Prose(
-                "σ₂ = σ₃: every direction in the plane normal to the σ₁ axis is principal, so the σ₂ and σ₃ "
-                "axes shown, and the stress regime read from them, are one choice among many.");
-            any = true;
-            break;
-        case PrincipalCoincidence::all:
-            w.Prose(
-                "σ₁ = σ₂ = σ₃: every direction is principal, so the axes shown are one choice among many; "
-                "R, ν and the stress regime have no value.");
-            any = true;
-            break;
-        case PrincipalCoincidence::none: break;
+    const EqualStresses equal = EqualPrincipalStresses(s.principal);
+    if (equal.all) {
+        w.Prose(
+            "σ₁ = σ₂ = σ₃: every direction is principal, so the axes shown are one choice among many; "
+            "R, ν and the stress regime have no value.");
+    } else if (equal.topPair) {
+        w.Prose(
+            "σ₁ = σ₂: every direction in the plane normal to the σ₃ axis is principal, so the σ₁ and σ₂ "
+            "axes shown, and the stress regime read from them, are one choice among many.");
+    } else if (equal.bottomPair) {
+        w.Prose(
+            "σ₂ = σ₃: every direction in the plane normal to the σ₁ axis is principal, so the σ₂ and σ₃ "
+            "axes shown, and the stress regime read from them, are one choice among many.");
     }
+    bool any = equal.topPair || equal.bottomPair;
     if (s.jointResult.tau == 0) {
         w.Prose(
             "τ = 0 on the joint: the plane carries no shear stress (it is a principal plane), so SF = tlim / "

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "core/mohr_coulomb.h"
 
 namespace tensorium {
 namespace {
@@ -52,7 +53,7 @@ std::vector<MohrPoint> PlaneRegion(double s1, double s2, double s3, int segments
 
 MohrSegment EnvelopeSegment(double phiDegrees, double c, double sigmaHigh, double tauHigh)
 {
-    const double tanPhi = std::tan(DegToRad(phiDegrees));
+    const double tanPhi = FrictionCoefficient(phiDegrees);
     MohrSegment segment;
     if (!(sigmaHigh > 0) || !(c <= tauHigh)) return segment;
     double sigmaEnd = sigmaHigh;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/joint.h"
+#include "core/plane_traction.h"
 #include "core/stability.h"
 #include "diagrams/net_projection.h"
 
@@ -33,7 +33,7 @@ StabilityField ComputeField(FieldKind kind, const FieldInputs& in, int size)
             // Cells that the primitive circle cuts get the value at the circle,
             // so that a fill clipped to it leaves no gap at its edge.
             if (std::hypot(at.x, at.y) > 1 + field.Margin()) continue;
-            const PlaneStresses on = StressesOnPlane(DownwardAt(at), in.stress);
+            const PlaneTraction on = TractionOnPlane(DownwardAt(at), in.stress);
             const PlaneStability s =
                 AssessPlane(on.sigma, on.tau, in.s1, in.s3, in.phiDegrees, in.c, in.porePressure);
             const std::optional<double> value = kind == FieldKind::SlipTendency       ? s.slipTendency

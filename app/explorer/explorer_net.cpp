@@ -11,6 +11,7 @@
 
 #include "app/explorer/colour_map.h"
 #include "core/angles.h"
+#include "core/equal_stresses.h"
 #include "core/joint.h"
 #include "diagrams/net_geometry.h"
 
@@ -221,11 +222,10 @@ void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target) const
 void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
 {
     const PrincipalResult& p = State().principal;
-    const double range = p.s1 - p.s3;
-    const double size = std::max({std::fabs(p.s1), std::fabs(p.s3), 1e-300});
+    const EqualStresses equal = EqualPrincipalStresses(p);
     painter.save();
     painter.setFont(TextFont(target, 12));
-    if (!(range > kEqualStressGap * size)) {
+    if (equal.all) {
         painter.setPen(Qt::black);
         painter.drawText(target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
                          Qt::AlignLeft | Qt::AlignTop,
@@ -233,8 +233,7 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
         painter.restore();
         return;
     }
-    const bool topPair = p.s1 - p.s2 < kEqualStressGap * range;
-    const bool bottomPair = p.s2 - p.s3 < kEqualStressGap * range;
+    const bool topPair = equal.topPair, bottomPair = equal.bottomPair;
     const double half = Unit(target, 6);
     for (int k = 0; k < 3; ++k) {
         // The axes of an equal pair are not determined: they lie anywhere on

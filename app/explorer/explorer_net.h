@@ -82,7 +82,4 @@ private:
     bool dragging_ = false;
 };
 
-// Relative gap below which two principal stresses count as equal.
-inline constexpr double kEqualStressGap = 1e-9;
-
 }  // namespace tensorium

@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "core/number_format.h"
 #include "core/stability.h"
 #include "core/tensor_error.h"
 #include "tests/core/random_stress.h"
+#include "tests/core/shear_cases.h"
 
 namespace tensorium {
 namespace {
@@ -163,6 +165,43 @@ TEST(PlaneStability, QuantitiesWithoutAValueAreEmpty)
     EXPECT_FALSE(zero.safetyFactor);
     const PlaneStability tension = AssessPlane(1, 2, 4, 0, 30, 0.5, 3);  // sigma' = -2: no friction
     EXPECT_EQ(*tension.safetyFactor, 0.0);
+}
+
+// The explorer's outputs on planes without shear: no safety factor under any
+// pore pressure, and a slip tendency of exactly 0.
+TEST(PlaneStability, PlanesWithoutShearNeitherSlipNorHaveASafetyFactor)
+{
+    for (const testing_support::ZeroShearCase& k : testing_support::ZeroShearCases()) {
+        AnalysisModel model = DefaultModel();
+        model.state().stress = k.stress;
+        model.state().joint = k.joint;
+        model.ComputeAll();
+        const AnalysisState& s = model.state();
+        for (double p : {0.0, 2.0, -3.0}) {
+            SCOPED_TRACE(std::string(k.name) + ", p " + F(p));
+            const PlaneStability a = AssessJoint(s.jointResult, s.joint, s.principal, p);
+            EXPECT_FALSE(a.safetyFactor);
+            ASSERT_TRUE(a.slipTendency);
+            EXPECT_EQ(*a.slipTendency, 0);
+        }
+    }
+}
+
+// With real but small shear the explorer's safety factor is the joint
+// page's, with all its digits.
+TEST(PlaneStability, NearlyHydrostaticSafetyFactorKeepsItsDigits)
+{
+    using namespace testing_support;
+    AnalysisModel model = DefaultModel();
+    model.state().stress = kNearlyHydrostatic;
+    model.state().joint = NearlyHydrostaticJoint();
+    model.ComputeAll();
+    const AnalysisState& s = model.state();
+    const std::optional<double> sf = AssessJoint(s.jointResult, s.joint, s.principal, 0).safetyFactor;
+    ASSERT_TRUE(sf);
+    const long double expected = NearlyHydrostaticSafetyFactor();
+    EXPECT_LE(std::fabs(*sf - expected), kNearlyHydrostaticTolerance * DBL_EPSILON * expected);
+    EXPECT_EQ(*sf, *SafetyFactor(s.jointResult));
 }
 
 // The formulas of the explorer's outputs, written out once more.

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 
 #include "core/number_format.h"
 #include "core/tensor_error.h"
+#include "tests/core/shear_cases.h"
 
 namespace tensorium {
 namespace {
@@ -91,6 +93,35 @@ TEST(Joint, EqualPrincipalStressesGiveTheTractionOnThePlane)
         EXPECT_NEAR(r.sigma, sigma, 8 * 8 * DBL_EPSILON);
         EXPECT_NEAR(r.tau, tau, 8 * 8 * DBL_EPSILON);
     }
+}
+
+// Planes that carry no shear: a hydrostatic state (in compression or in
+// tension) and a principal plane of pure shear. The shear stress is exactly
+// 0, not rounding residue, so the safety factor has no value.
+TEST(Joint, PlanesWithoutShearHaveNoSafetyFactor)
+{
+    using namespace testing_support;
+    for (const ZeroShearCase& k : ZeroShearCases()) {
+        SCOPED_TRACE(k.name);
+        const JointResult r = On(k.stress, k.joint);
+        EXPECT_EQ(r.tau, 0);
+        EXPECT_FALSE(SafetyFactor(r));
+    }
+    EXPECT_EQ(F(On({5, 5, 5, 0, 0, 0}, kDefaultJoint).sigma), "5.000");
+    EXPECT_EQ(On(ZeroShearCases()[2].stress, kDefaultJoint).tlim, 0) << "no strength in tension";
+}
+
+// A deviator of 1e-10 under a mean of 0.36 carries real shear; its safety
+// factor of 1e10 keeps every digit shown.
+TEST(Joint, NearlyHydrostaticSafetyFactorKeepsItsDigits)
+{
+    using namespace testing_support;
+    const JointResult r = On(kNearlyHydrostatic, NearlyHydrostaticJoint());
+    ASSERT_GT(r.tau, 0);
+    ASSERT_TRUE(SafetyFactor(r));
+    const long double expected = NearlyHydrostaticSafetyFactor();
+    EXPECT_LE(std::fabs(*SafetyFactor(r) - expected), kNearlyHydrostaticTolerance * DBL_EPSILON * expected);
+    EXPECT_EQ(F(*SafetyFactor(r)), F(static_cast<double>(expected)));
 }
 
 TEST(Joint, SafetyFactorAgainstOne)

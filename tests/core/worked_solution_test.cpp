@@ -9,6 +9,7 @@
 
 #include "core/number_format.h"
 #include "tests/core/random_stress.h"
+#include "tests/core/shear_cases.h"
 #include "tests/core/working_lines.h"
 
 namespace tensorium::testing_support {
@@ -191,6 +192,48 @@ TEST(WorkedSolution, NoShearOnTheJointLeavesTheSafetyFactorWithoutValue)
                                   "plane), so SF = tlim / τ would divide by zero and has no value"),
               std::string::npos);
     EXPECT_EQ(Special(DefaultAnalysis()).find("τ = 0"), std::string::npos);
+}
+
+// A hydrostatic state (in compression or in tension) and a principal plane
+// of pure shear: the working says the plane carries no shear, so there is no
+// direction of shear, no rake and no safety factor, with or without pore
+// pressure; the slip tendency is 0.
+TEST(WorkedSolution, PlanesWithoutShearSayItInsteadOfShowingResidue)
+{
+    for (const ZeroShearCase& k : ZeroShearCases()) {
+        SCOPED_TRACE(k.name);
+        AnalysisState state = DefaultAnalysis();
+        state.stress = k.stress;
+        state.joint = k.joint;
+        state = Analysed(state);
+        const std::string text = WorkedSolution(state, 2, kPoint);
+        EXPECT_EQ(Value(text, "τ"), "0.000");
+        EXPECT_EQ(Value(text, "tₛ"), "(0.000, 0.000, 0.000)");
+        EXPECT_NE(text.find("\ns = tₛ / τ has no value (τ = 0, see 6)\n"), std::string::npos) << text;
+        for (const char* name : {"trend of the line of s", "plunge of the line of s", "rake of s"})
+            EXPECT_EQ(text.find(std::string("\n") + name), std::string::npos) << name;
+        EXPECT_NE(text.find("\nSF = tlim / τ has no value (τ = 0, see 6)\n"), std::string::npos);
+        EXPECT_NE(text.find("\nSF(p) = tlim' / τ has no value (τ = 0, see 6)\n"), std::string::npos);
+        EXPECT_EQ(Value(text, "Ts"), "0.000");
+        EXPECT_EQ(Value(text, "Ts(p)"), "0.000");
+        EXPECT_NE(Special(state).find("τ = 0 on the joint: the plane carries no shear stress"),
+                  std::string::npos);
+    }
+}
+
+// Real shear however small: the working shows its direction and the safety
+// factor with every digit.
+TEST(WorkedSolution, NearlyHydrostaticStateShowsItsSafetyFactor)
+{
+    AnalysisState state = DefaultAnalysis();
+    state.stress = kNearlyHydrostatic;
+    state.joint = NearlyHydrostaticJoint();
+    state = Analysed(state);
+    const std::string text = WorkedSolution(state, 0, kPoint);
+    EXPECT_EQ(Value(text, "SF"),
+              FormatNumber(static_cast<double>(NearlyHydrostaticSafetyFactor()), 3, kPoint));
+    EXPECT_NE(Value(text, "rake of s"), "");
+    EXPECT_EQ(Special(state).find("τ = 0"), std::string::npos);
 }
 
 TEST(WorkedSolution, TensionLeavesNoFrictionalStrength)

@@ -83,6 +83,27 @@ TEST(StabilityField, DilationTendencyRunsFromZeroAtS1ToOneAtS3)
     EXPECT_NEAR(f.At(50, 50), 1, 1e-12);
 }
 
+// Under a hydrostatic state no plane carries shear: no plane has a safety
+// factor, and every plane's slip tendency is exactly 0.
+TEST(StabilityField, HydrostaticStateHasNoShearAnywhere)
+{
+    for (double p : {5.0, -6.219727653541192}) {
+        SCOPED_TRACE(p);
+        const FieldInputs in = Inputs({p, p, p, 0, 0, 0}, 30, 1, 2);
+        for (double v : ComputeField(FieldKind::SafetyFactor, in, 41).values) EXPECT_TRUE(std::isnan(v));
+        const StabilityField slip = ComputeField(FieldKind::SlipTendency, in, 41);
+        int inside = 0;
+        for (double v : slip.values) {
+            if (std::isnan(v)) continue;
+            EXPECT_EQ(v, 0);
+            ++inside;
+        }
+        EXPECT_GT(inside, 41 * 41 / 2);
+        EXPECT_EQ(slip.low, 0);
+        EXPECT_EQ(slip.high, 0);
+    }
+}
+
 TEST(StabilityField, NoneHoldsNoValues)
 {
     const StabilityField f = ComputeField(FieldKind::None, Inputs({8, 3, 1, 0, 0, 0}, 30, 0, 0), 11);
