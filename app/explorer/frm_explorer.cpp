@@ -259,6 +259,12 @@ void FrmExplorer::ShowOutputs()
         box->setToolTip(box->text());
         box->setCursorPosition(0);
     }
+    // An empty value says why it has none.
+    const AnalysisState& state = session_.State();
+    if (!s.safetyFactor && state.jointResult.tau == 0)
+        edtSFp->setToolTip("No shear on the plane: the safety factor has no value.");
+    if (!s.dilationTendency && state.principal.s1 == state.principal.s3)
+        edtTd->setToolTip(QString::fromUtf8("σ1 = σ3: the dilation tendency has no value."));
     ShowWorking();
 }
 

@@ -113,5 +113,27 @@ TEST_F(Session, BothNetsDrawThePrincipalPlanesInOnePalette)
     EXPECT_GT(lines, 5);
 }
 
+// A plane without shear: the explorer's SF(p) is empty and says why; with
+// all three stresses equal so is Td.
+TEST_F(Session, EmptyStabilityValuesSayWhy)
+{
+    FrmExplorer* explorer = OpenExplorer();
+    SetGlobal({"5", "5", "5", "0", "0", "0"});
+    Find<QPushButton>("btnCalculate")->click();
+    auto* sf = explorer->findChild<QLineEdit*>("edtSFp");
+    auto* td = explorer->findChild<QLineEdit*>("edtTd");
+    EXPECT_EQ(Text("input_tau"), "0.000");
+    EXPECT_EQ(Text("input_SF"), "");
+    EXPECT_EQ(sf->text(), "");
+    EXPECT_EQ(sf->toolTip(), "No shear on the plane: the safety factor has no value.");
+    EXPECT_EQ(explorer->findChild<QLineEdit*>("edtTs")->text(), "0.000");
+    EXPECT_EQ(td->text(), "");
+    EXPECT_TRUE(td->toolTip().startsWith(QString::fromUtf8("σ1 = σ3")));
+    SetGlobal({"3.4", "1", "8", "1", "-1", "2"});
+    Find<QPushButton>("btnCalculate")->click();
+    EXPECT_EQ(sf->text(), "0.604");
+    EXPECT_EQ(sf->toolTip(), "0.604");
+}
+
 }  // namespace
 }  // namespace tensorium::testing_support
