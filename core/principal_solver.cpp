@@ -159,9 +159,7 @@ bool SolveScaled(const Mat3& a, EigenSystem& out)
                       2 * (b[0][1] * b[0][1] + b[0][2] * b[0][2] + b[1][2] * b[1][2])) /
                      6;
     if (q == 0) return false;
-    const double det = b[0][0] * (b[1][1] * b[2][2] - b[1][2] * b[1][2]) -
-                       b[0][1] * (b[0][1] * b[2][2] - b[1][2] * b[0][2]) +
-                       b[0][2] * (b[0][1] * b[1][2] - b[1][1] * b[0][2]);
+    const double det = Determinant(b);
     const double sqrtQ = std::sqrt(q);
     const double ratio = std::clamp(det / 2 / (q * sqrtQ), -1.0, 1.0);
     const double theta = std::acos(ratio) / 3;

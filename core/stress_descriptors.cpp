@@ -5,16 +5,6 @@
 #include "core/equal_stresses.h"
 
 namespace tensorium {
-namespace {
-
-// det of the symmetric tensor with diagonal (a, b, c) and shears (txy, tyz, tzx).
-double SymmetricDeterminant(double a, double b, double c, const StressState& shears)
-{
-    const double xy = shears.txy, yz = shears.tyz, zx = shears.tzx;
-    return a * b * c + 2 * xy * yz * zx - a * yz * yz - b * zx * zx - c * xy * xy;
-}
-
-}  // namespace
 
 StressDescriptors DescribeStress(const StressState& t, const PrincipalResult& principal)
 {
@@ -22,13 +12,13 @@ StressDescriptors DescribeStress(const StressState& t, const PrincipalResult& pr
     const double shearSquares = t.txy * t.txy + t.tyz * t.tyz + t.tzx * t.tzx;
     d.i1 = t.sx + t.sy + t.sz;
     d.i2 = t.sx * t.sy + t.sy * t.sz + t.sz * t.sx - shearSquares;
-    d.i3 = SymmetricDeterminant(t.sx, t.sy, t.sz, t);
+    d.i3 = Determinant(ToMatrix(t));
     d.mean = MeanStress(t);
     d.deviator = DeviatorOf(t);
     // From the differences of the normal stresses: no cancellation of I1^2 / 3 against I2.
     const double dxy = t.sx - t.sy, dyz = t.sy - t.sz, dzx = t.sz - t.sx;
     d.j2 = (dxy * dxy + dyz * dyz + dzx * dzx) / 6 + shearSquares;
-    d.j3 = SymmetricDeterminant(d.deviator.sx, d.deviator.sy, d.deviator.sz, t);
+    d.j3 = Determinant(ToMatrix(d.deviator));
     d.vonMises = std::sqrt(3 * d.j2);
     d.octahedralShear = std::sqrt(2 * d.j2 / 3);
     const double s1 = principal.s1, s2 = principal.s2, s3 = principal.s3;

@@ -50,6 +50,13 @@ Mat3 MatrixProduct(const Mat3& left, const Mat3& right)
     return product;
 }
 
+double Determinant(const Mat3& m)
+{
+    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+           m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+           m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+}
+
 Mat3 Transposed(const Mat3& m)
 {
     Mat3 t{};

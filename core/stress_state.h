@@ -35,5 +35,6 @@ Vec3 Difference(const Vec3& a, const Vec3& b);  // a - b
 Vec3 MatVec(const Mat3& m, const Vec3& v);  // m v
 Mat3 MatrixProduct(const Mat3& left, const Mat3& right);
 Mat3 Transposed(const Mat3& m);
+double Determinant(const Mat3& m);  // by the cofactors of the first row
 
 }  // namespace tensorium
