@@ -13,6 +13,9 @@ namespace {
 // head over the largest circle for the joint's label.
 constexpr double kMarginFraction = 0.06;
 constexpr double kHeadroomFactor = 1.15;
+// The span of a diagram whose stresses are all zero: any positive width
+// gives a frame; this one is far below every typed stress.
+constexpr double kSmallestSpan = 1e-300;
 
 void AppendArc(std::vector<MohrPoint>& points, double si, double sj, int segments)
 {
@@ -69,7 +72,7 @@ MohrFrame FitMohrFrame(const PlotRect& room, double s1, double s3, double sigma,
 {
     double low = std::min({s3, sigma, 0.0}), high = std::max({s1, sigma, 0.0});
     double tauHigh = std::max(s1 * 0.5 - s3 * 0.5, tau);
-    const double span = std::max({high - low, tauHigh, 1e-300});
+    const double span = std::max({high - low, tauHigh, kSmallestSpan});
     low -= kMarginFraction * span, high += kMarginFraction * span;
     tauHigh = kHeadroomFactor * tauHigh + kMarginFraction * span;
     MohrFrame f;
