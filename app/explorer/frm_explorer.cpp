@@ -39,10 +39,8 @@ FrmExplorer::FrmExplorer(AnalysisSession& session, QWidget* parent) : QMainWindo
     // Written into the main window as a user would type them: one decimal,
     // the regional separator.
     net_->SetJointMover([this](double direction, double dip) {
-        const NumberSeparators ungrouped{session_.Separators().decimal, ""};
-        auto text = [&](double v) { return QString::fromStdString(FormatNumber(v, 1, ungrouped)); };
-        session_.EditInputs(
-            {{TypedInput::JointDipDirection, text(direction)}, {TypedInput::JointDip, text(dip)}});
+        session_.EditInputs({{TypedInput::JointDipDirection, session_.FormatTyped(direction, 1)},
+                             {TypedInput::JointDip, session_.FormatTyped(dip, 1)}});
     });
     auto* diagrams = new QSplitter(Qt::Horizontal);
     diagrams->addWidget(net_);

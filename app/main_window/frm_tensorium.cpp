@@ -244,17 +244,15 @@ void TFrmTensorium::ComputeJointStresses() { model_.ComputeJointStresses(); }
 
 void TFrmTensorium::ShowNumber(TEdit* field, double value, int decimals) const
 {
-    field->setShownText(QString::fromStdString(FormatNumber(value, decimals, separators_)));
+    field->setShownText(session_.Format(value, decimals));
 }
 
 // The stress boxes are read back by the program, so they are written
 // without the thousands separator that the reading does not accept.
 void TFrmTensorium::ShowStressBoxes(const std::array<TEdit*, 6>& boxes, const StressState& s) const
 {
-    const NumberSeparators ungrouped{separators_.decimal, ""};
     const double values[6] = {s.sx, s.sy, s.sz, s.txy, s.tyz, s.tzx};
-    for (int i = 0; i < 6; ++i)
-        boxes[i]->setShownText(QString::fromStdString(FormatNumber(values[i], 3, ungrouped)));
+    for (int i = 0; i < 6; ++i) boxes[i]->setShownText(session_.FormatTyped(values[i], 3));
 }
 
 void TFrmTensorium::ShowPrincipalResults()

@@ -37,6 +37,11 @@ QString AnalysisSession::Format(double value, int decimals) const
     return QString::fromStdString(FormatNumber(value, decimals, separators_));
 }
 
+QString AnalysisSession::FormatTyped(double value, int decimals) const
+{
+    return QString::fromStdString(FormatNumber(value, decimals, {separators_.decimal, ""}));
+}
+
 QString MessageOf(const std::exception& failure)
 {
     if (const auto* tensor = dynamic_cast<const TensorError*>(&failure))

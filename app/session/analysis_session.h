@@ -49,6 +49,9 @@ public:
 
     // A number as the window shows it, with the regional separators.
     QString Format(double value, int decimals) const;
+    // A number as a user would type it: the regional decimal separator and no
+    // grouping, which reading does not accept.
+    QString FormatTyped(double value, int decimals) const;
 
 private:
     NumberSeparators separators_;
