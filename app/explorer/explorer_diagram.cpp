@@ -4,10 +4,12 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMimeData>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -48,6 +50,29 @@ double ExplorerDiagram::Line(const QRectF& target, double base) const
 {
     constexpr double kThinnestLine = 2.0;
     return std::max(kThinnestLine, Unit(target, base) * textScale_);
+}
+
+void ExplorerDiagram::DrawHaloText(QPainter& painter, const QRectF& rect, int flags,
+                                   const QString& text) const
+{
+    const QFontMetricsF metrics(painter.font());
+    const QRectF box = metrics.boundingRect(rect, flags, text);
+    // The baseline of a single line placed by `flags` within `rect`.
+    DrawHaloText(painter, QPointF(box.left(), box.top() + metrics.ascent()), text);
+}
+
+void ExplorerDiagram::DrawHaloText(QPainter& painter, const QPointF& baseline, const QString& text) const
+{
+    QPainterPath path;
+    path.addText(baseline, painter.font(), text);
+    painter.save();
+    const double width = std::max(2.0, QFontMetricsF(painter.font()).height() / 6.0);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 220), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+    painter.restore();
+    // The glyphs themselves as text, so that files keep them as text.
+    painter.drawText(baseline, text);
 }
 
 void ExplorerDiagram::paintEvent(QPaintEvent*)

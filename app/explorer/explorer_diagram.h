@@ -45,6 +45,10 @@ protected:
     // lecture hall.
     double Line(const QRectF& target, double base) const;
     static QColor ColourOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+    // Text in the painter's pen and font with a light halo round every glyph,
+    // so that it stays readable over any colour of a field or a line.
+    void DrawHaloText(QPainter& painter, const QRectF& rect, int flags, const QString& text) const;
+    void DrawHaloText(QPainter& painter, const QPointF& baseline, const QString& text) const;
 
 private:
     double textScale_ = 1.0;

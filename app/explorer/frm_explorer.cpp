@@ -27,6 +27,13 @@
 #include "core/worked_solution.h"
 
 namespace tensorium {
+namespace {
+
+// Each step of Ctrl++ makes text, markers and lines a quarter larger.
+constexpr double kTextStep = 1.25;
+constexpr int kFewestTextSteps = -3, kMostTextSteps = 6;
+
+}  // namespace
 
 FrmExplorer::FrmExplorer(AnalysisSession& session, QWidget* parent) : QMainWindow(parent), session_(session)
 {
@@ -144,7 +151,7 @@ void FrmExplorer::BuildMenu()
         QMenu* menu = menuBar()->addMenu(title);
         QAction* save = menu->addAction("&Save as...");
         save->setObjectName(QString("mnu%1SaveAs").arg(prefix));
-        connect(save, &QAction::triggered, this, [this, diagram] { SaveDiagram(*diagram); });
+        connect(save, &QAction::triggered, this, [this, diagram] { SaveDiagramAs(*diagram); });
         QAction* copy = menu->addAction("&Copy");
         copy->setObjectName(QString("mnu%1Copy").arg(prefix));
         connect(copy, &QAction::triggered, this, [diagram] { diagram->CopyToClipboard(); });
@@ -162,24 +169,52 @@ void FrmExplorer::BuildMenu()
     QAction* larger = view->addAction("&Larger text");
     larger->setObjectName("mnuLargerText");
     larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
-    connect(larger, &QAction::triggered, this, [this] { ChangeTextSize(1.25); });
+    connect(larger, &QAction::triggered, this, [this] { SetTextSteps(textSteps_ + 1); });
     QAction* smaller = view->addAction("&Smaller text");
     smaller->setObjectName("mnuSmallerText");
     smaller->setShortcut(QKeySequence::ZoomOut);
-    connect(smaller, &QAction::triggered, this, [this] { ChangeTextSize(0.8); });
+    connect(smaller, &QAction::triggered, this, [this] { SetTextSteps(textSteps_ - 1); });
+    QAction* normal = view->addAction("&Normal text size");
+    normal->setObjectName("mnuNormalText");
+    normal->setShortcut(QKeySequence("Ctrl+0"));
+    connect(normal, &QAction::triggered, this, [this] { SetTextSteps(0); });
 }
 
-void FrmExplorer::ChangeTextSize(double factor)
+void FrmExplorer::SetTextSteps(int steps)
 {
-    textScale_ = std::clamp(textScale_ * factor, 0.5, 4.0);
-    net_->SetTextScale(textScale_);
-    mohr_->SetTextScale(textScale_);
+    textSteps_ = std::clamp(steps, kFewestTextSteps, kMostTextSteps);
+    const double scale = std::pow(kTextStep, textSteps_);
+    net_->SetTextScale(scale);
+    mohr_->SetTextScale(scale);
     QFont f = font();
-    f.setPixelSize(std::max(8, static_cast<int>(std::lround(13 * textScale_))));
+    f.setPixelSize(std::max(8, static_cast<int>(std::lround(13 * scale))));
     centralWidget()->setFont(f);
     QFont fixed = WorkingFont();
     fixed.setPixelSize(f.pixelSize());
     txtWorking->setFont(fixed);
+}
+
+ExplorerLesson FrmExplorer::Lesson() const
+{
+    ExplorerLesson lesson;
+    lesson.porePressure = edtPorePressure->text();
+    lesson.field = cmbField->currentIndex();
+    lesson.principal = chkExplorerPrincipal->isChecked();
+    lesson.user = chkExplorerUser->isChecked();
+    lesson.joint = chkExplorerJoint->isChecked();
+    lesson.textSteps = textSteps_;
+    return lesson;
+}
+
+void FrmExplorer::ShowLesson(const ExplorerLesson& lesson)
+{
+    chkExplorerPrincipal->setChecked(lesson.principal);
+    chkExplorerUser->setChecked(lesson.user);
+    chkExplorerJoint->setChecked(lesson.joint);
+    cmbField->setCurrentIndex(std::clamp(lesson.field, 0, cmbField->count() - 1));
+    SetTextSteps(lesson.textSteps);
+    edtPorePressure->setText(lesson.porePressure);
+    session_.RunGuarded(this, [this] { ReadPorePressure(); });
 }
 
 void FrmExplorer::SaveWorkingAs()
@@ -198,15 +233,25 @@ bool FrmExplorer::SaveWorking(const QString& pdfPath, QString* error) const
     return SaveWorkingPdf(WorkingText(), pdfPath, error);
 }
 
-void FrmExplorer::SaveDiagram(ExplorerDiagram& diagram)
+void FrmExplorer::SaveDiagramAs(ExplorerDiagram& diagram)
 {
     const QString path =
         QFileDialog::getSaveFileName(this, "Save as", diagram.objectName() + ".svg",
                                      "SVG picture (*.svg);;PDF document (*.pdf);;PNG image (*.png)");
-    if (path.isEmpty()) return;
-    QString error;
-    if (!diagram.SaveTo(path, &error)) session_.ReportFailure(this, error);
+    if (!path.isEmpty()) SaveDiagram(diagram, path);
 }
+
+bool FrmExplorer::SaveDiagram(ExplorerDiagram& diagram, const QString& path)
+{
+    QString error;
+    if (diagram.SaveTo(path, &error)) return true;
+    session_.ReportFailure(this, error);
+    return false;
+}
+
+bool FrmExplorer::SaveNet(const QString& path) { return SaveDiagram(*net_, path); }
+
+bool FrmExplorer::SaveMohr(const QString& path) { return SaveDiagram(*mohr_, path); }
 
 void FrmExplorer::ApplyLayers()
 {

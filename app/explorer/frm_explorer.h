@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include "app/files/exercise_file.h"
 #include "core/analysis_model.h"
 
 class QCheckBox;
@@ -27,9 +28,22 @@ public:
     ExplorerNet& Net() { return *net_; }
     ExplorerMohr& Mohr() { return *mohr_; }
 
+    // What an exercise keeps of the explorer, and showing it again.
+    ExplorerLesson Lesson() const;
+    void ShowLesson(const ExplorerLesson& lesson);
+    // Text size in steps of Ctrl++ from the normal size (negative: smaller).
+    int TextSteps() const { return textSteps_; }
+    void SetTextSteps(int steps);
+
     // The worked solution as shown in txtWorking, and its pages as a PDF file.
     QString WorkingText() const;
     bool SaveWorking(const QString& pdfPath, QString* error) const;
+
+public slots:
+    // The diagram as SVG, PDF or PNG by the file's extension; a failure is
+    // reported over the explorer.
+    bool SaveNet(const QString& path);
+    bool SaveMohr(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,12 +60,12 @@ private:
     void ShowWorking();
     void SaveWorkingAs();
     void ApplyLayers();
-    void ChangeTextSize(double factor);
-    void SaveDiagram(ExplorerDiagram& diagram);
+    void SaveDiagramAs(ExplorerDiagram& diagram);
+    bool SaveDiagram(ExplorerDiagram& diagram, const QString& path);
 
     AnalysisSession& session_;
     ModelSubscription subscription_;
-    double textScale_ = 1.0;
+    int textSteps_ = 0;
     ExplorerNet* net_ = nullptr;
     ExplorerMohr* mohr_ = nullptr;
     QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr;

@@ -79,7 +79,7 @@ void ReadContent(const QJsonObject& document, Exercise& exercise)
 bool Exercise::operator==(const Exercise& other) const
 {
     return globalStress == other.globalStress && userAngles == other.userAngles && joint == other.joint &&
-           comments == other.comments && convention == other.convention;
+           comments == other.comments && convention == other.convention && explorer == other.explorer;
 }
 
 QByteArray ExerciseDocument(const Exercise& exercise)

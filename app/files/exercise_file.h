@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "core/angles.h"
 
@@ -15,12 +16,30 @@ inline constexpr const char* kExerciseFormatName = "tensorium-exercise";
 inline constexpr int kExerciseFormatVersion = 1;
 inline constexpr const char* kExerciseSuffix = "tensorium";
 
+// How the explorer shows an exercise: its pore pressure (as typed), the field
+// on its net, its layers and its text size in steps of Ctrl++ (negative for
+// Ctrl+-).
+struct ExplorerLesson {
+    QString porePressure = "0";
+    int field = 0;  // 0 none, 1 slip tendency, 2 dilation tendency, 3 safety factor
+    bool principal = true, user = false, joint = true;
+    int textSteps = 0;
+
+    bool operator==(const ExplorerLesson& other) const
+    {
+        return porePressure == other.porePressure && field == other.field && principal == other.principal &&
+               user == other.user && joint == other.joint && textSteps == other.textSteps;
+    }
+};
+
 struct Exercise {
     std::array<QString, 6> globalStress;  // sx, sy, sz, txy, tyz, tzx
     std::array<QString, 3> userAngles;    // beta, psi, theta
     std::array<QString, 4> joint;         // dip direction, dip, friction angle, cohesion
     std::array<QString, 2> comments;
     AzimuthConvention convention = AzimuthConvention::azClockwiseFromNorth;
+    // The explorer as it was saved; none in files written before it was kept.
+    std::optional<ExplorerLesson> explorer;
 
     bool operator==(const Exercise& other) const;
 };

@@ -9,11 +9,14 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/app/temporary_settings.h"
+
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);  // sets the C library's locale from the environment
+    tensorium::test::UseTemporarySettings();
     QApplication::setStyle("Windows");
     const std::string wanted = qEnvironmentVariable("LC_ALL").toStdString();
     const char* numeric = std::setlocale(LC_NUMERIC, nullptr);

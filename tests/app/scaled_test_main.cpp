@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
+#include "tests/app/temporary_settings.h"
+
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "1.5");
     QApplication application(argc, argv);
+    tensorium::test::UseTemporarySettings();
     QApplication::setStyle("Windows");
     return RUN_ALL_TESTS();
 }
