@@ -32,6 +32,9 @@ inline constexpr Rgb kJointHandle{230, 97, 0};
 inline constexpr Rgb kEnvelope{93, 58, 155};
 inline constexpr Rgb kPlaneRegion{200, 215, 235};
 inline constexpr Rgb kBlack{0, 0, 0};
+// A safety factor above 1 (the plane holds) and at or below 1 (it slips).
+inline constexpr Rgb kSafe{0, 128, 0};
+inline constexpr Rgb kUnsafe{255, 0, 0};
 
 }  // namespace palette
 }  // namespace tensorium

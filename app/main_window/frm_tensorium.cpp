@@ -17,6 +17,7 @@
 #include "app/widgets/tlinklabel.h"
 #include "core/number_parse.h"
 #include "core/tensor_error.h"
+#include "diagrams/palette.h"
 #include "report/report_engine.h"
 
 // The pictures live in the library's resources, which a static library
@@ -290,7 +291,8 @@ void TFrmTensorium::ShowJointResults()
         return;
     }
     ShowNumber(input_SF, *sf, 3);
-    input_SF->setTextColour(*sf > 1 ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    const Rgb colour = *sf > 1 ? palette::kSafe : palette::kUnsafe;
+    input_SF->setTextColour(QColor(colour.red, colour.green, colour.blue));
 }
 
 // "Update global from user" ---------------------------------------------------
