@@ -21,6 +21,7 @@ double SecondsToEnd(const QByteArray& command)
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("TENSORIUM_PROBE_FILE", dir.filePath("probe.txt"));
     env.insert("LC_ALL", "C");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("settings"));  // nothing remembered in the user's folder
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(gProgram, {});

@@ -9,22 +9,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QSlider>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "app/app_settings.h"
 #include "app/explorer/explorer_mohr.h"
 #include "app/explorer/explorer_net.h"
 #include "app/explorer/working_document.h"
 #include "app/explorer/working_view.h"
 #include "app/session/analysis_session.h"
+#include "app/widgets/flow_layout.h"
+#include "app/widgets/tedit.h"
 #include "core/number_format.h"
 #include "core/number_parse.h"
 #include "core/stability.h"
 #include "core/worked_solution.h"
+#include "diagrams/palette.h"
 
 namespace tensorium {
 namespace {
@@ -32,6 +38,8 @@ namespace {
 // Each step of Ctrl++ makes text, markers and lines a quarter larger.
 constexpr double kTextStep = 1.25;
 constexpr int kFewestTextSteps = -3, kMostTextSteps = 6;
+// The slider's steps from p = 0 to p = s1.
+constexpr int kSliderSteps = 1000;
 
 }  // namespace
 
@@ -74,14 +82,81 @@ FrmExplorer::FrmExplorer(AnalysisSession& session, QWidget* parent) : QMainWindo
     setCentralWidget(central);
     BuildMenu();
     resize(1100, 640);
+    RestoreSettings();
     ApplyLayers();
+}
+
+FrmExplorer::~FrmExplorer() { SaveSettings(); }
+
+// What the explorer remembers for the next run.
+void FrmExplorer::RestoreSettings()
+{
+    const auto settings = OpenSettings();
+    settings->beginGroup("explorer");
+    placed_ = restoreGeometry(settings->value("geometry").toByteArray());
+    chkExplorerPrincipal->setChecked(settings->value("principal", true).toBool());
+    chkExplorerUser->setChecked(settings->value("user", false).toBool());
+    chkExplorerJoint->setChecked(settings->value("joint", true).toBool());
+    cmbField->setCurrentIndex(std::clamp(settings->value("field", 0).toInt(), 0, cmbField->count() - 1));
+    SetTextSteps(settings->value("text_steps", 0).toInt());
+}
+
+void FrmExplorer::SaveSettings() const
+{
+    const auto settings = OpenSettings();
+    settings->beginGroup("explorer");
+    if (placed_) settings->setValue("geometry", saveGeometry());
+    settings->setValue("principal", chkExplorerPrincipal->isChecked());
+    settings->setValue("user", chkExplorerUser->isChecked());
+    settings->setValue("joint", chkExplorerJoint->isChecked());
+    settings->setValue("field", cmbField->currentIndex());
+    settings->setValue("text_steps", textSteps_);
+}
+
+// The first time it opens, the explorer stands beside the main window, not
+// over it, when the screen has room; otherwise it fits the screen.
+void FrmExplorer::PlaceBeside(const QWidget* main)
+{
+    const QScreen* screen = (main ? main : this)->screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    // The window's frame is not known before it is shown: take the main window's.
+    const QSize frame = main ? main->frameGeometry().size() - main->geometry().size() : QSize();
+    const QSize size = this->size().boundedTo(room.size() - frame);
+    resize(size);
+    const QSize outer = size + frame;
+    if (!main) {
+        move(room.topLeft());
+        return;
+    }
+    const QRect other = main->frameGeometry();
+    const int top =
+        std::clamp(other.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
+    if (other.right() + 1 + outer.width() <= room.right() + 1) {
+        move(other.right() + 1, top);
+    } else if (other.left() - outer.width() >= room.left()) {
+        move(other.left() - outer.width(), top);
+    } else {
+        move(room.right() + 1 - outer.width(), top);
+    }
+}
+
+// A caption and its control that wrap onto the next row together.
+QWidget* FrmExplorer::Pair(QLabel* caption, QWidget* control)
+{
+    auto* pair = new QWidget;
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 12, 0);
+    layout->addWidget(caption);
+    layout->addWidget(control);
+    caption->setBuddy(control);
+    return pair;
 }
 
 QWidget* FrmExplorer::BuildControls()
 {
     auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new FlowLayout(row);
     auto check = [&](QCheckBox*& box, const char* name, const char* caption, bool on) {
         box = new QCheckBox(caption);
         box->setObjectName(name);
@@ -93,55 +168,51 @@ QWidget* FrmExplorer::BuildControls()
     check(chkExplorerUser, "chkExplorerUser", "&User axes", false);
     check(chkExplorerJoint, "chkExplorerJoint", "&Joint", true);
 
-    auto* fieldLabel = new QLabel("&Field:");
     cmbField = new QComboBox;
     cmbField->setObjectName("cmbField");
     cmbField->addItems({"None", "Slip tendency", "Dilation tendency", "Safety factor"});
-    fieldLabel->setBuddy(cmbField);
     connect(cmbField, &QComboBox::currentIndexChanged, this,
             [this](int index) { net_->SetField(static_cast<FieldKind>(index)); });
-    layout->addSpacing(16);
-    layout->addWidget(fieldLabel);
-    layout->addWidget(cmbField);
+    layout->addWidget(Pair(new QLabel("&Field:"), cmbField));
 
-    auto* pressureLabel = new QLabel("P&ore pressure:");
-    edtPorePressure = new QLineEdit("0");
+    edtPorePressure = new TEdit("0");
     edtPorePressure->setObjectName("edtPorePressure");
     edtPorePressure->setAccessibleName("Pore pressure");
-    edtPorePressure->setMaximumWidth(90);
-    pressureLabel->setBuddy(edtPorePressure);
-    connect(edtPorePressure, &QLineEdit::editingFinished, this,
-            [this] { session_.RunGuarded(this, [this] { ReadPorePressure(); }); });
-    layout->addSpacing(16);
-    layout->addWidget(pressureLabel);
-    layout->addWidget(edtPorePressure);
-    layout->addStretch(1);
+    // Read on Return and when the focus moves to another control, as the main
+    // window reads its inputs; a text already reported is not reported again
+    // while the user works elsewhere, nor when the window closes.
+    connect(edtPorePressure, &QLineEdit::returnPressed, this, [this] { ReadPorePressure(); });
+    connect(edtPorePressure, &TEdit::exited, this, [this] {
+        if (!edtPorePressure->showsFailedText()) ReadPorePressure();
+    });
+    sldPorePressure = new QSlider(Qt::Horizontal);
+    sldPorePressure->setObjectName("sldPorePressure");
+    sldPorePressure->setAccessibleName("Pore pressure from 0 to s1");
+    sldPorePressure->setRange(0, kSliderSteps);
+    sldPorePressure->setPageStep(kSliderSteps / 10);
+    connect(sldPorePressure, &QSlider::valueChanged, this, [this](int step) { SlidePorePressure(step); });
+    auto* pressure = Pair(new QLabel("P&ore pressure:"), edtPorePressure);
+    pressure->layout()->addWidget(sldPorePressure);
+    layout->addWidget(pressure);
     return row;
 }
 
 QWidget* FrmExplorer::BuildOutputs()
 {
     auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new FlowLayout(row);
     auto output = [&](QLineEdit*& box, const char* name, const QString& caption, const QString& spoken) {
-        auto* label = new QLabel(caption);
         box = new QLineEdit;
         box->setObjectName(name);
         box->setReadOnly(true);
         box->setAccessibleName(spoken);
-        box->setMinimumWidth(80);
-        label->setBuddy(box);
-        layout->addWidget(label);
-        layout->addWidget(box);
-        layout->addSpacing(10);
+        layout->addWidget(Pair(new QLabel(caption), box));
     };
     output(edtSigmaEff, "edtSigmaEff", QString::fromUtf8("σn' ="), "Effective normal stress");
     output(edtSFp, "edtSFp", "SF(p) =", "Safety factor with pore pressure");
     output(edtTs, "edtTs", "Ts =", "Slip tendency");
     output(edtTd, "edtTd", "Td =", "Dilation tendency");
     output(edtDpCrit, "edtDpCrit", QString::fromUtf8("Δp crit ="), "Critical pore pressure rise");
-    layout->addStretch(1);
     return row;
 }
 
@@ -214,7 +285,7 @@ void FrmExplorer::ShowLesson(const ExplorerLesson& lesson)
     cmbField->setCurrentIndex(std::clamp(lesson.field, 0, cmbField->count() - 1));
     SetTextSteps(lesson.textSteps);
     edtPorePressure->setText(lesson.porePressure);
-    session_.RunGuarded(this, [this] { ReadPorePressure(); });
+    ReadPorePressure();
 }
 
 void FrmExplorer::SaveWorkingAs()
@@ -261,6 +332,10 @@ void FrmExplorer::ApplyLayers()
 
 void FrmExplorer::showEvent(QShowEvent* event)
 {
+    if (!placed_) {
+        PlaceBeside(parentWidget() ? parentWidget()->window() : nullptr);
+        placed_ = true;
+    }
     QMainWindow::showEvent(event);
     if (!subscription_.Active()) {
         subscription_ = session_.Model().Subscribe([this](const AnalysisState&) { ShowState(); });
@@ -272,20 +347,59 @@ void FrmExplorer::showEvent(QShowEvent* event)
 void FrmExplorer::hideEvent(QHideEvent* event)
 {
     QMainWindow::hideEvent(event);
-    if (!event->spontaneous()) subscription_.Reset();
+    if (event->spontaneous()) return;
+    subscription_.Reset();
+    SaveSettings();
 }
 
+// The same number rules and failure message as every input; a text that does
+// not read keeps the focus, framed in red and selected, and changes nothing.
 void FrmExplorer::ReadPorePressure()
 {
-    // The same number rules and failure message as every input.
-    session_.Model().SetPorePressure(
-        ParseNumber(edtPorePressure->text().toStdString(), session_.Separators().decimal));
+    const bool read = session_.RunGuarded(this, [this] {
+        const double p = ParseNumber(edtPorePressure->text().toStdString(), session_.Separators().decimal);
+        edtPorePressure->clearFailureMark();
+        session_.Model().SetPorePressure(p);
+    });
+    if (read) return;
+    edtPorePressure->markFailed();
+    edtPorePressure->setFocus(Qt::OtherFocusReason);
+    edtPorePressure->selectAll();
+}
+
+// A step of the slider is typed into the field, with as many decimals as
+// its steps need, and read from there, so that the field and the analysis
+// always agree.
+void FrmExplorer::SlidePorePressure(int step)
+{
+    if (showingSlider_) return;
+    const double s1 = session_.State().principal.s1;
+    if (!(s1 > 0)) return;
+    const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(s1))), 0, 12);
+    edtPorePressure->setText(session_.FormatTyped(s1 * step / kSliderSteps, decimals));
+    ReadPorePressure();
+}
+
+// The slider sits at the pressure as a share of s1; it sweeps nothing while
+// s1 is not a compression.
+void FrmExplorer::ShowSlider()
+{
+    const AnalysisState& state = session_.State();
+    const double s1 = state.principal.s1;
+    showingSlider_ = true;
+    sldPorePressure->setEnabled(s1 > 0 && std::isfinite(s1));
+    if (s1 > 0 && std::isfinite(s1)) {
+        const double share = std::clamp(state.porePressure / s1, 0.0, 1.0);
+        sldPorePressure->setValue(static_cast<int>(std::lround(share * kSliderSteps)));
+    }
+    showingSlider_ = false;
 }
 
 void FrmExplorer::ShowState()
 {
     net_->Refresh();
     mohr_->update();
+    ShowSlider();
     ShowOutputs();
 }
 
@@ -298,6 +412,12 @@ void FrmExplorer::ShowOutputs()
     edtTs->setText(text(s.slipTendency));
     edtTd->setText(text(s.dilationTendency));
     edtDpCrit->setText(text(s.criticalPressureRise));
+    // As the main window colours its safety factor.
+    const Rgb colour =
+        s.safetyFactor ? (*s.safetyFactor > 1 ? palette::kSafe : palette::kUnsafe) : palette::kBlack;
+    QPalette shown = edtSFp->palette();
+    shown.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
+    edtSFp->setPalette(shown);
     for (QLineEdit* box : {edtSigmaEff, edtSFp, edtTs, edtTd, edtDpCrit}) {
         box->setToolTip(box->text());
         box->setCursorPosition(0);

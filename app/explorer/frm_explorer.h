@@ -9,7 +9,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QSlider;
 
 namespace tensorium {
 
@@ -17,6 +19,7 @@ class AnalysisSession;
 class ExplorerDiagram;
 class ExplorerMohr;
 class ExplorerNet;
+class TEdit;
 class WorkingView;
 
 class FrmExplorer : public QMainWindow {
@@ -24,6 +27,7 @@ class FrmExplorer : public QMainWindow {
 public:
     // Follows the session's analysis while it is shown.
     explicit FrmExplorer(AnalysisSession& session, QWidget* parent = nullptr);
+    ~FrmExplorer() override;
 
     ExplorerNet& Net() { return *net_; }
     ExplorerMohr& Mohr() { return *mohr_; }
@@ -55,7 +59,13 @@ private:
     void BuildMenu();
     QWidget* BuildControls();
     QWidget* BuildOutputs();
+    void RestoreSettings();
+    void SaveSettings() const;
+    void PlaceBeside(const QWidget* main);
+    static QWidget* Pair(QLabel* caption, QWidget* control);
     void ReadPorePressure();
+    void SlidePorePressure(int step);
+    void ShowSlider();
     void ShowOutputs();
     void ShowWorking();
     void SaveWorkingAs();
@@ -66,11 +76,14 @@ private:
     AnalysisSession& session_;
     ModelSubscription subscription_;
     int textSteps_ = 0;
+    bool placed_ = false;  // placed on the screen once, or given a remembered place
     ExplorerNet* net_ = nullptr;
     ExplorerMohr* mohr_ = nullptr;
     QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr;
     QComboBox* cmbField = nullptr;
-    QLineEdit* edtPorePressure = nullptr;
+    TEdit* edtPorePressure = nullptr;
+    QSlider* sldPorePressure = nullptr;
+    bool showingSlider_ = false;
     WorkingView* txtWorking = nullptr;
     QLineEdit *edtSigmaEff = nullptr, *edtSFp = nullptr, *edtTs = nullptr, *edtTd = nullptr,
               *edtDpCrit = nullptr;

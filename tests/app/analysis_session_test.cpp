@@ -70,7 +70,7 @@ TEST_F(Session, FailuresAreReportedOverTheWindowInWhichTheUserActed)
     FrmExplorer* explorer = OpenExplorer();
     auto* pressure = explorer->findChild<QLineEdit*>("edtPorePressure");
     pressure->setText("5 MPa");
-    emit pressure->editingFinished();
+    emit pressure->returnPressed();
     Type("input_sx", "x");
     Find<QPushButton>("btnCalculate")->click();
     ASSERT_EQ(over.size(), 2) << failures.join("; ").toStdString();

@@ -47,6 +47,8 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LC_ALL", "C");
         environment.insert("TENSORIUM_PROBE_FILE", folder.filePath("probe"));
+        // What the program remembers stays in the test's folder.
+        environment.insert("XDG_CONFIG_HOME", folder.filePath("settings"));
         program.setProcessEnvironment(environment);
         program.start(gProgram, {exercise});
         ASSERT_TRUE(program.waitForStarted(30000)) << program.errorString().toStdString();

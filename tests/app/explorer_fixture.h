@@ -21,7 +21,7 @@ protected:
     {
         auto* box = explorer->findChild<QLineEdit*>("edtPorePressure");
         box->setText(text);
-        emit box->editingFinished();
+        emit box->returnPressed();
     }
 
     FrmExplorer* explorer = nullptr;

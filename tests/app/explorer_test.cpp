@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "app/explorer/explorer_mohr.h"
 #include "app/explorer/explorer_net.h"
@@ -185,7 +186,10 @@ TEST_F(Explorer, TextSizeKeysGrowAndShrinkTheDiagramsText)
     EXPECT_GT(*std::max_element(larger.begin(), larger.end()),
               *std::max_element(before.begin(), before.end()));
     for (int i = 0; i < 20; ++i) explorer->findChild<QAction*>("mnuSmallerText")->trigger();
-    EXPECT_EQ(explorer->Net().TextScale(), 0.5) << "bounded below";
+    EXPECT_DOUBLE_EQ(explorer->Net().TextScale(), std::pow(1.25, -3)) << "three steps down at most";
+    explorer->findChild<QAction*>("mnuNormalText")->trigger();
+    EXPECT_EQ(explorer->Net().TextScale(), 1.0);
+    EXPECT_EQ(explorer->findChild<QAction*>("mnuNormalText")->shortcut(), QKeySequence("Ctrl+0"));
     EXPECT_TRUE(explorer->findChild<QAction*>("mnuLargerText")->shortcuts().contains(QKeySequence::ZoomIn));
 }
 

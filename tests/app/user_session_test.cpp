@@ -90,6 +90,8 @@ protected:
         env.insert("TENSORIUM_PROBE_FILE", probePath);
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("LC_ALL", "C");
+        // What the program remembers stays in the test's folder.
+        env.insert("XDG_CONFIG_HOME", dir.filePath("settings"));
         program.setProcessEnvironment(env);
         program.start(gProgram, {});
         ASSERT_TRUE(program.waitForStarted(10000));

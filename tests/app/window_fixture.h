@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "app/app_settings.h"
 #include "app/main_window/frm_tensorium.h"
 
 namespace tensorium::testing_support {
@@ -17,6 +18,8 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Every test starts as the program's first run.
+        OpenSettings()->clear();
         window = std::make_unique<TFrmTensorium>();
         window->setFailureReporter([this](const QString& message) { failures << message; });
         window->show();

@@ -91,7 +91,8 @@ check_mime() {
 # running. The exercise is a pipe, so the test knows when the program read it.
 check_starts() {
   mkfifo "$work/lesson.tensorium"
-  QT_QPA_PLATFORM=offscreen LC_ALL=C "$root/usr/bin/tensorium" "$work/lesson.tensorium" \
+  QT_QPA_PLATFORM=offscreen LC_ALL=C XDG_CONFIG_HOME="$work/settings" \
+    "$root/usr/bin/tensorium" "$work/lesson.tensorium" \
     >"$work/stdout" 2>"$work/stderr" &
   local program=$!
   cat >"$work/exercise" <<'JSON'
