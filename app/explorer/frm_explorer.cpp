@@ -161,7 +161,10 @@ QWidget* FrmExplorer::BuildControls()
         box = new QCheckBox(caption);
         box->setObjectName(name);
         box->setChecked(on);
-        connect(box, &QCheckBox::toggled, this, [this] { ApplyLayers(); });
+        connect(box, &QCheckBox::toggled, this, [this] {
+            ApplyLayers();
+            emit LessonChanged();
+        });
         layout->addWidget(box);
     };
     check(chkExplorerPrincipal, "chkExplorerPrincipal", "&Principal stresses", true);
@@ -171,8 +174,10 @@ QWidget* FrmExplorer::BuildControls()
     cmbField = new QComboBox;
     cmbField->setObjectName("cmbField");
     cmbField->addItems({"None", "Slip tendency", "Dilation tendency", "Safety factor"});
-    connect(cmbField, &QComboBox::currentIndexChanged, this,
-            [this](int index) { net_->SetField(static_cast<FieldKind>(index)); });
+    connect(cmbField, &QComboBox::currentIndexChanged, this, [this](int index) {
+        net_->SetField(static_cast<FieldKind>(index));
+        emit LessonChanged();
+    });
     layout->addWidget(Pair(new QLabel("&Field:"), cmbField));
 
     edtPorePressure = new TEdit("0");
@@ -181,6 +186,7 @@ QWidget* FrmExplorer::BuildControls()
     // Read on Return and when the focus moves to another control, as the main
     // window reads its inputs; a text already reported is not reported again
     // while the user works elsewhere, nor when the window closes.
+    connect(edtPorePressure, &QLineEdit::textChanged, this, &FrmExplorer::LessonChanged);
     connect(edtPorePressure, &QLineEdit::returnPressed, this, [this] { ReadPorePressure(); });
     connect(edtPorePressure, &TEdit::exited, this, [this] {
         if (!edtPorePressure->showsFailedText()) ReadPorePressure();
@@ -263,6 +269,7 @@ void FrmExplorer::SetTextSteps(int steps)
     QFont fixed = WorkingFont();
     fixed.setPixelSize(f.pixelSize());
     txtWorking->setFont(fixed);
+    emit LessonChanged();
 }
 
 ExplorerLesson FrmExplorer::Lesson() const

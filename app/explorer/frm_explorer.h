@@ -43,6 +43,10 @@ public:
     QString WorkingText() const;
     bool SaveWorking(const QString& pdfPath, QString* error) const;
 
+signals:
+    // The pore pressure text, the field, a layer or the text size changed.
+    void LessonChanged();
+
 public slots:
     // The diagram as SVG, PDF or PNG by the file's extension; a failure is
     // reported over the explorer.

@@ -5,8 +5,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cmath>
 
 #include "app/files/file_wording.h"
+#include "app/files/stored_input.h"
 #include "app/files/whole_file_writer.h"
 
 namespace tensorium {
@@ -27,35 +30,91 @@ struct Damage {
     QString what;
 };
 
-QString Text(const QJsonObject& object, const QString& group, const QString& key)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isString()) throw Damage{QString("\"%1.%2\" is missing or not a text").arg(group, key)};
-    return value.toString();
-}
+constexpr const char* kFieldNames[] = {"none", "slip tendency", "dilation tendency", "safety factor"};
+constexpr const char* kLayerKeys[] = {"principal", "user", "joint"};
+
+// How a file of one version holds the inputs, for the window's region.
+struct InputReading {
+    int version = kExerciseFormatVersion;
+    std::string decimal;
+
+    // An input: a text as typed, or from version 2 a number.
+    QString Input(const QJsonValue& value, const QString& where) const
+    {
+        if (value.isString()) return value.toString();
+        if (version >= 2 && value.isDouble()) return TypedNumber(value.toDouble(), decimal);
+        throw Damage{QString("\"%1\" is missing or not %2")
+                         .arg(where, version >= 2 ? "a number or a text" : "a text")};
+    }
+};
 
 template <size_t N>
 void ReadGroup(const QJsonObject& document, const QString& group, const char* const (&keys)[N],
-               std::array<QString, N>& texts)
+               std::array<QString, N>& texts, const InputReading& reading)
 {
     const QJsonValue value = document.value(group);
-    if (!value.isObject()) throw Damage{QString("\"%1\" is missing or not a group of texts").arg(group)};
-    for (size_t i = 0; i < N; ++i) texts[i] = Text(value.toObject(), group, keys[i]);
+    if (!value.isObject()) throw Damage{QString("\"%1\" is missing or not a group of inputs").arg(group)};
+    for (size_t i = 0; i < N; ++i)
+        texts[i] = reading.Input(value.toObject().value(keys[i]), group + "." + keys[i]);
 }
 
 template <size_t N>
-QJsonObject Group(const char* const (&keys)[N], const std::array<QString, N>& texts)
+QJsonObject Group(const char* const (&keys)[N], const std::array<QString, N>& texts,
+                  const std::string& decimal)
 {
     QJsonObject group;
-    for (size_t i = 0; i < N; ++i) group.insert(keys[i], texts[i]);
+    for (size_t i = 0; i < N; ++i) group.insert(keys[i], StoredInput(texts[i], decimal));
     return group;
 }
 
-void ReadContent(const QJsonObject& document, Exercise& exercise)
+QJsonObject LessonObject(const ExplorerLesson& lesson, const std::string& decimal)
 {
-    ReadGroup(document, "global_stress", kGlobalKeys, exercise.globalStress);
-    ReadGroup(document, "user_angles", kUserKeys, exercise.userAngles);
-    ReadGroup(document, "joint", kJointKeys, exercise.joint);
+    QJsonObject layers;
+    const bool shown[] = {lesson.principal, lesson.user, lesson.joint};
+    for (int i = 0; i < 3; ++i) layers.insert(kLayerKeys[i], shown[i]);
+    QJsonObject explorer;
+    explorer.insert("pore_pressure", StoredInput(lesson.porePressure, decimal));
+    explorer.insert("field", kFieldNames[std::clamp(lesson.field, 0, 3)]);
+    explorer.insert("layers", layers);
+    explorer.insert("text_steps", lesson.textSteps);
+    return explorer;
+}
+
+ExplorerLesson ReadLesson(const QJsonValue& value, const InputReading& reading)
+{
+    if (!value.isObject()) throw Damage{"\"explorer\" is not a group"};
+    const QJsonObject explorer = value.toObject();
+    ExplorerLesson lesson;
+    lesson.porePressure = reading.Input(explorer.value("pore_pressure"), "explorer.pore_pressure");
+    const QString field = explorer.value("field").toString();
+    const auto* name = std::find(std::begin(kFieldNames), std::end(kFieldNames), field);
+    if (name == std::end(kFieldNames))
+        throw Damage{
+            "\"explorer.field\" is missing or not \"none\", \"slip tendency\", \"dilation "
+            "tendency\" or \"safety factor\""};
+    lesson.field = static_cast<int>(name - std::begin(kFieldNames));
+    const QJsonObject layers = explorer.value("layers").toObject();
+    bool* shown[] = {&lesson.principal, &lesson.user, &lesson.joint};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonValue layer = layers.value(kLayerKeys[i]);
+        if (!layer.isBool())
+            throw Damage{
+                QString("\"explorer.layers.%1\" is missing or not true or false").arg(kLayerKeys[i])};
+        *shown[i] = layer.toBool();
+    }
+    const QJsonValue steps = explorer.value("text_steps");
+    const double number = steps.toDouble(0.5);
+    if (!steps.isDouble() || number != std::trunc(number) || std::fabs(number) > 100)
+        throw Damage{"\"explorer.text_steps\" is missing or not a whole number"};
+    lesson.textSteps = static_cast<int>(number);
+    return lesson;
+}
+
+void ReadContent(const QJsonObject& document, Exercise& exercise, const InputReading& reading)
+{
+    ReadGroup(document, "global_stress", kGlobalKeys, exercise.globalStress, reading);
+    ReadGroup(document, "user_angles", kUserKeys, exercise.userAngles, reading);
+    ReadGroup(document, "joint", kJointKeys, exercise.joint, reading);
     const QJsonValue comments = document.value("comments");
     if (!comments.isArray() || comments.toArray().size() != 2)
         throw Damage{"\"comments\" is missing or not a list of two texts"};
@@ -72,6 +131,8 @@ void ReadContent(const QJsonObject& document, Exercise& exercise)
     else
         throw Damage{QString("\"azimuth_convention\" is missing or neither \"%1\" nor \"%2\"")
                          .arg(kClockwiseFromNorth, kCounterclockwiseFromEast)};
+    if (reading.version >= 2 && document.contains("explorer"))
+        exercise.explorer = ReadLesson(document.value("explorer"), reading);
 }
 
 }  // namespace
@@ -82,7 +143,7 @@ bool Exercise::operator==(const Exercise& other) const
            comments == other.comments && convention == other.convention && explorer == other.explorer;
 }
 
-QByteArray ExerciseDocument(const Exercise& exercise)
+QByteArray ExerciseDocument(const Exercise& exercise, const std::string& decimal)
 {
     QJsonObject document;
     document.insert("format", kExerciseFormatName);
@@ -90,14 +151,15 @@ QByteArray ExerciseDocument(const Exercise& exercise)
     document.insert("azimuth_convention", exercise.convention == AzimuthConvention::azCounterclockwiseFromEast
                                               ? kCounterclockwiseFromEast
                                               : kClockwiseFromNorth);
-    document.insert("global_stress", Group(kGlobalKeys, exercise.globalStress));
-    document.insert("user_angles", Group(kUserKeys, exercise.userAngles));
-    document.insert("joint", Group(kJointKeys, exercise.joint));
+    document.insert("global_stress", Group(kGlobalKeys, exercise.globalStress, decimal));
+    document.insert("user_angles", Group(kUserKeys, exercise.userAngles, decimal));
+    document.insert("joint", Group(kJointKeys, exercise.joint, decimal));
     document.insert("comments", QJsonArray{exercise.comments[0], exercise.comments[1]});
+    if (exercise.explorer) document.insert("explorer", LessonObject(*exercise.explorer, decimal));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
-ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path)
+ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path, const std::string& decimal)
 {
     const QString file = "The exercise file " + QuotedPath(path);
     ExerciseReading reading;
@@ -141,7 +203,7 @@ ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path)
         return reading;
     }
     try {
-        ReadContent(object, reading.exercise);
+        ReadContent(object, reading.exercise, {static_cast<int>(number), decimal});
     } catch (const Damage& damage) {
         reading.exercise = Exercise{};
         reading.problem = file + " is damaged: " + damage.what;
@@ -149,7 +211,7 @@ ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path)
     return reading;
 }
 
-ExerciseReading ReadExercise(const QString& path)
+ExerciseReading ReadExercise(const QString& path, const std::string& decimal)
 {
     const QString file = "The exercise file " + QuotedPath(path);
     ExerciseReading reading;
@@ -176,13 +238,14 @@ ExerciseReading ReadExercise(const QString& path)
         reading.problem = file + " is not a Tensorium exercise: it is far larger than an exercise";
         return reading;
     }
-    return ParseExercise(bytes, path);
+    return ParseExercise(bytes, path, decimal);
 }
 
-QString WriteExercise(const QString& path, const Exercise& exercise)
+QString WriteExercise(const QString& path, const Exercise& exercise, const std::string& decimal)
 {
     QString problem;
-    return WriteWholeFile(path, ExerciseDocument(exercise), "The exercise", &problem) ? QString() : problem;
+    return WriteWholeFile(path, ExerciseDocument(exercise, decimal), "The exercise", &problem) ? QString()
+                                                                                               : problem;
 }
 
 }  // namespace tensorium

@@ -1,19 +1,23 @@
-// An exercise file (.tensorium): the texts of every input of the window,
-// exactly as typed, and the azimuth convention, as a JSON document with a
-// format name and version. A teacher saves one and hands it out; opening it
-// gives the same inputs and the same cycle.
+// An exercise file (.tensorium): every input of the window, the azimuth
+// convention and how the explorer shows the exercise, as a JSON document with
+// a format name and version. A teacher saves one and hands it out; opening it
+// gives the same inputs and the same cycle, in any region: an input that
+// reads as a number is kept as a JSON number, free of the regional decimal
+// separator, and shown in the reader's; any other text is kept as typed.
+// Files of version 1 held every input as the text typed.
 #pragma once
 
 #include <QString>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "core/angles.h"
 
 namespace tensorium {
 
 inline constexpr const char* kExerciseFormatName = "tensorium-exercise";
-inline constexpr int kExerciseFormatVersion = 1;
+inline constexpr int kExerciseFormatVersion = 2;
 inline constexpr const char* kExerciseSuffix = "tensorium";
 
 // How the explorer shows an exercise: its pore pressure (as typed), the field
@@ -51,15 +55,17 @@ struct ExerciseReading {
     bool ok() const { return problem.isEmpty(); }
 };
 
-ExerciseReading ReadExercise(const QString& path);
+// The texts of an Exercise are those of a window whose regional decimal
+// separator is `decimal`; the file itself holds none.
+ExerciseReading ReadExercise(const QString& path, const std::string& decimal);
 
 // The document a file holds, and the reading of one from its bytes; `path`
 // only names the file in the problem.
-QByteArray ExerciseDocument(const Exercise& exercise);
-ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path);
+QByteArray ExerciseDocument(const Exercise& exercise, const std::string& decimal);
+ExerciseReading ParseExercise(const QByteArray& bytes, const QString& path, const std::string& decimal);
 
 // Writes through a temporary file renamed into place, so a failed write
 // leaves any earlier file whole; returns what went wrong, or nothing.
-QString WriteExercise(const QString& path, const Exercise& exercise);
+QString WriteExercise(const QString& path, const Exercise& exercise, const std::string& decimal);
 
 }  // namespace tensorium

@@ -11,6 +11,7 @@
 
 #include "app/app_identity.h"
 #include "app/explorer/frm_explorer.h"
+#include "app/files/exercise_file.h"
 #include "app/session/failure_box.h"
 #include "app/session/regional.h"
 #include "app/widgets/tedit.h"
@@ -110,6 +111,9 @@ void TFrmTensorium::WireEvents()
     connect(mnuExit, &QAction::triggered, this, guard(&TFrmTensorium::mnuExitClick));
     connect(mnuOpenExercise, &QAction::triggered, this, &TFrmTensorium::mnuOpenExerciseClick);
     connect(mnuSaveExerciseAs, &QAction::triggered, this, &TFrmTensorium::mnuSaveExerciseAsClick);
+    connect(mnuSaveExercise, &QAction::triggered, this, &TFrmTensorium::mnuSaveExerciseClick);
+    connect(mnuRecentExercises, &QMenu::aboutToShow, this, &TFrmTensorium::ShowRecentExercises);
+    ConnectExerciseChanges();
 }
 
 // The one guard around every handler: a failure ends the handler and is

@@ -17,6 +17,8 @@
 #include "core/user_system.h"
 
 class QAction;
+class QCloseEvent;
+class QMenu;
 class QPrinter;
 class QCheckBox;
 class QGroupBox;
@@ -34,6 +36,7 @@ class TLinkLabel;
 class ReportEngine;
 class FrmExplorer;
 struct Exercise;
+struct ExplorerLesson;
 
 class TFrmTensorium : public QMainWindow {
     Q_OBJECT
@@ -72,6 +75,12 @@ public slots:
     bool OpenExercise(const QString& path);
 
 public:
+    // The exercise file the window was last opened from or saved to (empty
+    // before), and whether its inputs or explorer have changed since.
+    const QString& ExerciseFile() const { return exerciseFile_; }
+    bool HasUnsavedChanges() const;
+
+public:
     // Event handlers, each run inside the failure guard.
     void FormShow();
     void btnCalculateClick();
@@ -100,6 +109,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The twelve steps of the cycle, in order.
@@ -156,6 +166,15 @@ private:
     void WireEvents();
     void mnuOpenExerciseClick();
     void mnuSaveExerciseAsClick();
+    void mnuSaveExerciseClick();
+    // Asks Save / Discard / Cancel when the exercise file has unsaved
+    // changes; true when the window may go on (saved or discarded).
+    bool MayLeaveExercise();
+    void ConnectExerciseChanges();
+    void UpdateTitle();
+    void RememberRecentExercise(const QString& path);
+    void ShowRecentExercises();
+    void OpenRecentExercise(const QString& path);
     void ShowExercise(const Exercise& exercise);
     Exercise TypedExercise() const;
 
@@ -221,8 +240,13 @@ private:
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,
             *mnuExit = nullptr, *mnuCopyStereograph = nullptr, *mnuCopyMohrCircles = nullptr,
             *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr, *mnuStressExplorer = nullptr;
-    QAction *mnuOpenExercise = nullptr, *mnuSaveExerciseAs = nullptr;
+    QAction *mnuOpenExercise = nullptr, *mnuSaveExerciseAs = nullptr, *mnuSaveExercise = nullptr;
+    QMenu* mnuRecentExercises = nullptr;
     QString exerciseFolder_;  // where the file dialogs start, for this run only
+    QString exerciseFile_;
+    std::unique_ptr<Exercise> savedExercise_;  // as last opened or saved
+    // How a file wants the explorer shown, until the explorer is opened.
+    std::unique_ptr<ExplorerLesson> pendingLesson_;
 };
 
 }  // namespace tensorium

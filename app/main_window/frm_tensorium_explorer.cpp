@@ -1,6 +1,9 @@
 // The main window's part in the other windows: it opens the explorer, and it
 // writes into its inputs what another window asks for, as typing would.
+#include <utility>
+
 #include "app/explorer/frm_explorer.h"
+#include "app/files/exercise_file.h"
 #include "app/main_window/frm_tensorium.h"
 #include "app/widgets/tedit.h"
 
@@ -11,6 +14,10 @@ void TFrmTensorium::mnuStressExplorerClick()
     if (!explorer_) {
         explorer_ = new FrmExplorer(session_, this);
         explorer_->setWindowFlag(Qt::Window);
+        // An exercise file's view of the explorer wins over the one remembered.
+        if (pendingLesson_) explorer_->ShowLesson(*std::exchange(pendingLesson_, nullptr));
+        if (savedExercise_ && !savedExercise_->explorer) savedExercise_->explorer = explorer_->Lesson();
+        connect(explorer_, &FrmExplorer::LessonChanged, this, &TFrmTensorium::UpdateTitle);
     }
     explorer_->show();
     explorer_->raise();

@@ -43,8 +43,13 @@ void TFrmTensorium::BuildMenu()
     file->menuAction()->setObjectName("mnuFile");
     mnuOpenExercise = AddItem(file, "mnuOpenExercise", "Open exercise...");
     mnuOpenExercise->setShortcut(QKeySequence("Ctrl+O"));
+    mnuSaveExercise = AddItem(file, "mnuSaveExercise", "Save exercise");
+    mnuSaveExercise->setShortcut(QKeySequence("Ctrl+S"));
     mnuSaveExerciseAs = AddItem(file, "mnuSaveExerciseAs", "Save exercise as...");
     mnuSaveExerciseAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    mnuRecentExercises = file->addMenu("Recent exercises");
+    mnuRecentExercises->setObjectName("mnuRecentExercises");
+    mnuRecentExercises->menuAction()->setObjectName("mnuRecentExercises");
     AddSeparator(file, "N0");
     mnuPrintForm = AddItem(file, "mnuPrintForm", "Print form");
     mnuPrintStereograph = AddItem(file, "mnuPrintStereograph", "Print stereograph");

@@ -90,7 +90,7 @@ TEST_F(CommandLineExercise, TheNamedFileFillsTheWindow)
     exercise.joint = {"200", "40", "28", "0.75"};
     exercise.comments = {"Übung 7", "group B"};
     const QString path = folder.filePath("double clicked.tensorium");
-    ASSERT_TRUE(WriteExercise(path, exercise).isEmpty());
+    ASSERT_TRUE(WriteExercise(path, exercise, ".").isEmpty());
     Start(path);
 
     const Shown shown = WaitFor([](const Shown& s) { return s.edits.value("edtUserComment1") == "Übung 7"; });

@@ -48,7 +48,8 @@ protected:
     {
         Exercise exercise;
         exercise.globalStress = {"1", "2", "3", "4", "5", "6"};
-        QJsonObject document = QJsonDocument::fromJson(ExerciseDocument(exercise)).object();
+        exercise.explorer = ExplorerLesson{};
+        QJsonObject document = QJsonDocument::fromJson(ExerciseDocument(exercise, ".")).object();
         QJsonObject inner = group.isEmpty() ? document : document.value(group).toObject();
         if (value.isUndefined())
             inner.remove(key);
@@ -87,7 +88,7 @@ TEST_F(ExerciseFailures, AFileWithoutReadPermission)
 {
     const QString path = folder.filePath("locked.tensorium");
     Exercise exercise;
-    ASSERT_TRUE(WriteExercise(path, exercise).isEmpty());
+    ASSERT_TRUE(WriteExercise(path, exercise, ".").isEmpty());
     ASSERT_EQ(::chmod(path.toLocal8Bit().constData(), 0), 0);
     if (QFile file(path); file.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "running as root, who reads a file without read permission";
@@ -98,7 +99,7 @@ TEST_F(ExerciseFailures, AnEmptyFile) { ExpectRefusedBytes("", "is empty"); }
 
 TEST_F(ExerciseFailures, ATruncatedFile)
 {
-    const QByteArray whole = ExerciseDocument(Exercise{});
+    const QByteArray whole = ExerciseDocument(Exercise{}, ".");
     for (const qsizetype length : {qsizetype(1), whole.size() / 2, whole.size() - 3}) {
         SCOPED_TRACE(length);
         ExpectRefusedBytes(whole.left(length), "is cut short or not JSON");
@@ -126,7 +127,7 @@ TEST_F(ExerciseFailures, AnotherFormatName)
 
 TEST_F(ExerciseFailures, ANewerVersion)
 {
-    ExpectRefusedBytes(Changed("", "version", 2), "was saved by a newer Tensorium (exercise version 2)");
+    ExpectRefusedBytes(Changed("", "version", 3), "was saved by a newer Tensorium (exercise version 3)");
 }
 
 TEST_F(ExerciseFailures, AVersionThatIsNoWholeNumber)
@@ -140,7 +141,14 @@ TEST_F(ExerciseFailures, AVersionThatIsNoWholeNumber)
 
 TEST_F(ExerciseFailures, MembersOfTheWrongType)
 {
-    ExpectRefusedBytes(Changed("global_stress", "sx", 10), "is damaged: \"global_stress.sx\"");
+    ExpectRefusedBytes(Changed("global_stress", "sx", true), "is damaged: \"global_stress.sx\"");
+    ExpectRefusedBytes(Changed("global_stress", "sy", QJsonArray{1}), "\"global_stress.sy\"");
+    ExpectRefusedBytes(Changed("", "explorer", "x"), "is damaged: \"explorer\"");
+    ExpectRefusedBytes(Changed("explorer", "field", "heat"), "\"explorer.field\"");
+    ExpectRefusedBytes(Changed("explorer", "text_steps", 1.5), "\"explorer.text_steps\"");
+    ExpectRefusedBytes(Changed("explorer", "pore_pressure", false), "\"explorer.pore_pressure\"");
+    ExpectRefusedBytes(Changed("explorer", "layers", QJsonObject{{"principal", true}}),
+                       "\"explorer.layers.user\"");
     ExpectRefusedBytes(Changed("user_angles", "psi", QJsonValue::Undefined), "\"user_angles.psi\"");
     ExpectRefusedBytes(Changed("joint", "cohesion", QJsonValue::Null), "\"joint.cohesion\"");
     ExpectRefusedBytes(Changed("", "joint", "30"), "is damaged: \"joint\"");

@@ -1,10 +1,13 @@
-// The exercise document on its own: any text survives writing and reading,
-// and members the program does not know are passed over.
+// The exercise document on its own: a number survives writing and reading as
+// the same number in any region, any other text as written, the explorer's
+// view too; files of the first version still read; members the program does
+// not know are passed over.
 #include <gtest/gtest.h>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "app/files/exercise_file.h"
+#include "core/number_parse.h"
 
 namespace tensorium {
 namespace {
@@ -24,7 +27,7 @@ Exercise Numbered(const QString& prefix)
     return exercise;
 }
 
-TEST(ExerciseDocument, AnyTextComesBackAsWritten)
+TEST(ExerciseDocument, AnyTextThatIsNotANumberComesBackAsWritten)
 {
     const QString awkward[] = {"",
                                "   ",
@@ -34,13 +37,15 @@ TEST(ExerciseDocument, AnyTextComesBackAsWritten)
                                QString::fromUtf8("\xF0\x9F\x93\x90 outside the basic plane"),
                                QString("control \x01\x1f chars"),
                                "1,234.5e-3"};
+    // A prefix that is no number keeps the numbered texts texts.
     for (const QString& text : awkward) {
         SCOPED_TRACE(text.toStdString());
         for (auto convention :
              {AzimuthConvention::azClockwiseFromNorth, AzimuthConvention::azCounterclockwiseFromEast}) {
-            Exercise exercise = Numbered(text);
+            Exercise exercise = Numbered(text + "#");
             exercise.convention = convention;
-            const ExerciseReading reading = ParseExercise(ExerciseDocument(exercise), "x.tensorium");
+            const ExerciseReading reading =
+                ParseExercise(ExerciseDocument(exercise, "."), "x.tensorium", ".");
             ASSERT_TRUE(reading.ok()) << reading.problem.toStdString();
             EXPECT_TRUE(reading.exercise == exercise);
         }
@@ -50,7 +55,7 @@ TEST(ExerciseDocument, AnyTextComesBackAsWritten)
 TEST(ExerciseDocument, EveryFieldHasItsOwnPlace)
 {
     const Exercise exercise = Numbered("t");
-    const ExerciseReading reading = ParseExercise(ExerciseDocument(exercise), "x.tensorium");
+    const ExerciseReading reading = ParseExercise(ExerciseDocument(exercise, "."), "x.tensorium", ".");
     ASSERT_TRUE(reading.ok());
     EXPECT_EQ(reading.exercise.globalStress, exercise.globalStress);
     EXPECT_EQ(reading.exercise.userAngles, exercise.userAngles);
@@ -60,11 +65,85 @@ TEST(ExerciseDocument, EveryFieldHasItsOwnPlace)
 
 TEST(ExerciseDocument, UnknownMembersArePassedOver)
 {
-    QJsonObject document = QJsonDocument::fromJson(ExerciseDocument(Numbered("u"))).object();
+    QJsonObject document = QJsonDocument::fromJson(ExerciseDocument(Numbered("u"), ".")).object();
     document.insert("teacher", "J. Smith");
-    const ExerciseReading reading = ParseExercise(QJsonDocument(document).toJson(), "x.tensorium");
+    const ExerciseReading reading = ParseExercise(QJsonDocument(document).toJson(), "x.tensorium", ".");
     ASSERT_TRUE(reading.ok()) << reading.problem.toStdString();
     EXPECT_TRUE(reading.exercise == Numbered("u"));
+}
+
+// The numbers a teacher types, written under one decimal separator and read
+// under the other: the same double, shown with the reader's separator.
+TEST(ExerciseDocument, NumbersTravelBetweenRegionsAsTheSameNumber)
+{
+    const struct {
+        const char* written;  // under ","
+        const char* read;     // under "."
+    } numbers[] = {{"50,5", "50.5"},
+                   {"-3,25", "-3.25"},
+                   {"0,1", "0.1"},
+                   {" 7 ", "7"},
+                   {"1e-7", "1e-07"},
+                   {"2,5E20", "2.5e+20"},
+                   {"100000000", "100000000"},
+                   {"-0", "0"} /* JSON has no negative zero */,
+                   {"0,000001", "0.000001"},
+                   {"1,7976931348623157e308", "1.7976931348623157e+308"}};
+    for (const auto& number : numbers) {
+        SCOPED_TRACE(number.written);
+        Exercise exercise;
+        exercise.globalStress.fill(number.written);
+        exercise.explorer = ExplorerLesson{number.written, 3, false, true, false, -2};
+        const QByteArray document = ExerciseDocument(exercise, ",");
+        EXPECT_FALSE(document.contains(number.written) && QString(number.written).contains(','))
+            << "no regional separator in the file";
+        const ExerciseReading english = ParseExercise(document, "x.tensorium", ".");
+        ASSERT_TRUE(english.ok()) << english.problem.toStdString();
+        EXPECT_EQ(english.exercise.globalStress[0], number.read);
+        EXPECT_EQ(english.exercise.explorer->porePressure, number.read);
+        EXPECT_EQ(english.exercise.explorer->field, 3);
+        EXPECT_EQ(english.exercise.explorer->textSteps, -2);
+        EXPECT_FALSE(english.exercise.explorer->principal);
+        EXPECT_TRUE(english.exercise.explorer->user);
+        // Back under "," it reads as the same double it was typed as.
+        const ExerciseReading german = ParseExercise(document, "x.tensorium", ",");
+        ASSERT_TRUE(german.ok());
+        EXPECT_EQ(ParseNumber(german.exercise.globalStress[5].toStdString(), ","),
+                  ParseNumber(number.written, ","));
+    }
+}
+
+// A text that does not read as a number under the writer's separator stays a
+// text, even when it would read under another.
+TEST(ExerciseDocument, TextsThatAreNoNumberHereStayTexts)
+{
+    Exercise exercise;
+    exercise.globalStress = {"1.5", "5 MPa", "1e400", "", ",", "1,2,3"};
+    const ExerciseReading reading = ParseExercise(ExerciseDocument(exercise, ","), "x.tensorium", ".");
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.exercise.globalStress,
+              (std::array<QString, 6>{"1.5", "5 MPa", "1e400", "", "0", "1,2,3"}))
+        << "\"1.5\" was no number under \",\"; a lone separator reads 0 as typed";
+}
+
+// A file of the first version holds texts only, and no explorer.
+TEST(ExerciseDocument, FirstVersionFilesStillOpen)
+{
+    const QByteArray first = R"({"format": "tensorium-exercise", "version": 1,
+        "azimuth_convention": "clockwise from north",
+        "global_stress": {"sx": "50,5", "sy": "20", "sz": "10", "txy": "5", "tyz": "0", "tzx": "2"},
+        "user_angles": {"beta": "10", "psi": "20", "theta": "30"},
+        "joint": {"dip_direction": "120", "dip": "60", "friction_angle": "30", "cohesion": "1"},
+        "comments": ["a", "b"]})";
+    const ExerciseReading reading = ParseExercise(first, "x.tensorium", ",");
+    ASSERT_TRUE(reading.ok()) << reading.problem.toStdString();
+    EXPECT_EQ(reading.exercise.globalStress[0], "50,5") << "kept as it was typed";
+    EXPECT_FALSE(reading.exercise.explorer.has_value());
+    QByteArray numbered = first;
+    numbered.replace(R"("sy": "20")", R"("sy": 20)");
+    const ExerciseReading damaged = ParseExercise(numbered, "x.tensorium", ",");
+    EXPECT_TRUE(damaged.problem.contains("\"global_stress.sy\" is missing or not a text"))
+        << damaged.problem.toStdString();
 }
 
 }  // namespace

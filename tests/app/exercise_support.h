@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMap>
 #include <QTabWidget>
+#include <QTimer>
+#include <functional>
+#include <memory>
 
 #include "app/main_window/frm_tensorium.h"
 
@@ -29,6 +33,31 @@ inline QMap<QString, QString> WindowState(const TFrmTensorium& window)
     state["convention"] = window.findChild<QAction*>("mnuAngleLeft")->isChecked() ? "left" : "right";
     state["page"] = window.findChild<QTabWidget*>("PageControl")->currentWidget()->objectName();
     return state;
+}
+
+// Acts on the top-level widget named `name` once it is shown (a modal
+// dialog runs its own event loop), looking every few milliseconds for up to
+// ten seconds.
+inline void WhenShown(const QString& name, std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, name, act] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == name && top->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                act(top);
+                return;
+            }
+        }
+        if (++*tries > 1000) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << name.toStdString() << " was never shown";
+        }
+    });
+    timer->start(10);
 }
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes)

@@ -1,10 +1,13 @@
-// Exercises saved from the window and opened again: every input text as
-// typed, the azimuth convention, and the cycle run on them as if typed.
+// Exercises saved from the window and opened again: every number as the same
+// number, every other text as typed, the azimuth convention, and the cycle
+// run on them as if typed.
 #include <QFileDialog>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -88,6 +91,9 @@ const QStringList kTexts = {"12.5",
 // field and comments of blanks alone.
 const QStringList kUntidyTexts = {" 12.5", "7 ",  "1,234.5", "4.", "",    "  -1", "30",        "45.5",
                                   "1e1",   "120", "6 0",     "30", "1.5", "   ",  "a\tb,  c;d"};
+// How they come back: the numbers in their shortest form, the rest as typed.
+const QStringList kUntidyOpened = {"12.5", "7",   "1,234.5", "4",  "",    "-1",  "30",        "45.5",
+                                   "10",   "120", "6 0",     "30", "1.5", "   ", "a\tb,  c;d"};
 
 TEST_F(ExerciseWindow, FileMenuStartsWithTheExerciseItems)
 {
@@ -95,19 +101,23 @@ TEST_F(ExerciseWindow, FileMenuStartsWithTheExerciseItems)
     ASSERT_NE(file, nullptr);
     QStringList names;
     for (QAction* item : file->actions()) names << item->objectName();
-    EXPECT_EQ(names, QStringList({"mnuOpenExercise", "mnuSaveExerciseAs", "N0", "mnuPrintForm",
-                                  "mnuPrintStereograph", "mnuPrintMohrCircles", "mnuPrinterSetup", "N1",
-                                  "mnuReport", "Reportprintpreview1", "Printreport1", "N2", "mnuExit"}));
+    EXPECT_EQ(names, QStringList({"mnuOpenExercise", "mnuSaveExercise", "mnuSaveExerciseAs",
+                                  "mnuRecentExercises", "N0", "mnuPrintForm", "mnuPrintStereograph",
+                                  "mnuPrintMohrCircles", "mnuPrinterSetup", "N1", "mnuReport",
+                                  "Reportprintpreview1", "Printreport1", "N2", "mnuExit"}));
     EXPECT_EQ(Action("mnuOpenExercise")->text(), "Open exercise...");
+    EXPECT_EQ(Action("mnuSaveExercise")->text(), "Save exercise");
+    EXPECT_EQ(Action("mnuSaveExercise")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(Action("mnuSaveExerciseAs")->text(), "Save exercise as...");
+    EXPECT_EQ(Action("mnuRecentExercises")->text(), "Recent exercises");
     EXPECT_EQ(Action("mnuOpenExercise")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(Action("mnuSaveExerciseAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_TRUE(Action("N0")->isSeparator());
 }
 
-TEST_F(ExerciseWindow, EveryTextAndBothConventionsComeBackAsTyped)
+TEST_F(ExerciseWindow, EveryNumberTextAndBothConventionsComeBack)
 {
-    for (const QStringList& texts : {kTexts, kUntidyTexts}) {
+    for (const auto& [texts, opened] : {std::pair{kTexts, kTexts}, std::pair{kUntidyTexts, kUntidyOpened}}) {
         for (const char* convention : {"mnuAngleLeft", "mnuAngleRight"}) {
             SCOPED_TRACE(convention);
             SCOPED_TRACE(texts.join('|').toStdString());
@@ -121,11 +131,11 @@ TEST_F(ExerciseWindow, EveryTextAndBothConventionsComeBackAsTyped)
             ShowNines(*window, convention);
             failures.clear();
             ASSERT_TRUE(window->OpenExercise(Path("round.tensorium")));
-            EXPECT_EQ(Inputs(), texts);
+            EXPECT_EQ(Inputs(), opened);
             EXPECT_TRUE(Action(convention)->isChecked());
 
             // The cycle ran on them, failing where typing them fails.
-            const Typed typed = TypedIntoFreshWindow(texts, convention);
+            const Typed typed = TypedIntoFreshWindow(opened, convention);
             EXPECT_EQ(failures, typed.failures);
             QMap<QString, QString> state = WindowState(*window);
             state.remove("page");
@@ -134,19 +144,23 @@ TEST_F(ExerciseWindow, EveryTextAndBothConventionsComeBackAsTyped)
     }
 }
 
-TEST_F(ExerciseWindow, TheFileIsJsonWithFormatNameVersionAndTheTexts)
+TEST_F(ExerciseWindow, TheFileIsJsonWithFormatNameVersionNumbersAndTexts)
 {
-    TypeAll(kTexts);
+    QStringList texts = kTexts;
+    texts[10] = "6 0";
+    TypeAll(texts);
     ChooseConvention("mnuAngleLeft");
     ASSERT_TRUE(window->SaveExercise(Path("saved.tensorium")));
     QJsonParseError error;
     const QJsonObject document = QJsonDocument::fromJson(ReadBytes(Path("saved.tensorium")), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     EXPECT_EQ(document.value("format").toString(), "tensorium-exercise");
-    EXPECT_EQ(document.value("version").toInt(), 1);
+    EXPECT_EQ(document.value("version").toInt(), 2);
     EXPECT_EQ(document.value("azimuth_convention").toString(), "counterclockwise from east");
-    EXPECT_EQ(document.value("global_stress").toObject().value("sz").toString(), kTexts[2]);
-    EXPECT_EQ(document.value("joint").toObject().value("cohesion").toString(), kTexts[12]);
+    EXPECT_EQ(document.value("global_stress").toObject().value("sz"), QJsonValue(-3.25));
+    EXPECT_EQ(document.value("joint").toObject().value("cohesion"), QJsonValue(1.5));
+    EXPECT_EQ(document.value("joint").toObject().value("dip"), QJsonValue("6 0")) << "not a number: as typed";
+    EXPECT_EQ(document.value("comments").toArray().at(0), QJsonValue(kTexts[13]));
 }
 
 TEST_F(ExerciseWindow, SavingChangesNothingInTheWindow)
@@ -195,13 +209,11 @@ TEST_F(ExerciseWindow, NoStateIsKeptForTheNextRun)
 TEST_F(ExerciseWindow, TheMenuItemsSaveAndOpenThroughTheirDialogs)
 {
     auto answerDialog = [](const char* dialogName, const QString& file) {
-        QTimer::singleShot(0, [dialogName, file] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QFileDialog*>(top);
-                    dialog && top->objectName() == dialogName) {
-                    dialog->selectFile(file);
-                    QMetaObject::invokeMethod(dialog, "accept");
-                }
+        WhenShown(dialogName, [file](QWidget* top) {
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
     };
     TypeAll(kTexts);
@@ -210,7 +222,11 @@ TEST_F(ExerciseWindow, TheMenuItemsSaveAndOpenThroughTheirDialogs)
     ASSERT_TRUE(QFile::exists(Path("from menu.tensorium")));
 
     TypeAll(QStringList(std::size(kExerciseFields), "1"));
-    answerDialog("OpenExerciseDialog", Path("from menu.tensorium"));
+    // The changes since the save are let go.
+    WhenShown("UnsavedExerciseBox", [answerDialog, this](QWidget* box) {
+        answerDialog("OpenExerciseDialog", Path("from menu.tensorium"));
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Discard)->click();
+    });
     Action("mnuOpenExercise")->trigger();
     EXPECT_EQ(Inputs(), kTexts);
     EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();

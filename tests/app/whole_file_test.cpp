@@ -85,7 +85,7 @@ TEST_F(WholeFile, Exercise)
     ExpectCutOffSaveKeepsTheEarlierFile(
         "lesson.tensorium",
         [&exercise](const QString& path, QString* error) {
-            *error = WriteExercise(path, exercise);
+            *error = WriteExercise(path, exercise, ".");
             return error->isEmpty();
         },
         "The exercise");
