@@ -177,6 +177,10 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
         extent.sigmaHigh = std::max(extent.sigmaHigh, s.s1);
     }
     extent.tauTop = std::max({s.s1 * 0.5 - s.s3 * 0.5, jointTau, 0.0});
+    // The envelope's start too, unless the cohesion dwarfs the stresses
+    // (their circles would shrink to nothing under it).
+    const double size = std::max({extent.tauTop, std::fabs(extent.sigmaLow), std::fabs(extent.sigmaHigh)});
+    if (state.joint.c > 0 && state.joint.c <= size) extent.tauTop = std::max(extent.tauTop, state.joint.c);
     const MohrFrame f = L.frame = FitMohrFrame({room.left(), room.top(), room.width(), room.height()}, extent,
                                                legendSize.height() + 2 * gap);
     const std::string separator = decimalSeparator_.toStdString();
@@ -239,8 +243,9 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
     L.labels.push_back(LabelAt(MohrLabel::Role::axisTitle, QString::fromUtf8("τ"), L.labelFont,
                                {f.X(0) + gap, f.plot.top - gap * 0.5}, Qt::AlignLeft | Qt::AlignBottom));
 
-    // The legend in the corner of the head that covers least: never a
-    // label, rather not the tau axis, the envelope or a circle.
+    // The legend where it covers least: at the top, in the head kept free
+    // for it, unless lower down it covers less of the envelope; never over
+    // a label, rather not across the tau axis, a circle or the region.
     std::vector<MohrPoint> lines;
     const MohrSegment envelope = EnvelopeSegment(state.joint.phi, state.joint.c, f.sigmaHigh, f.tauHigh);
     for (int k = 0; envelope.present && k <= 60; ++k)
@@ -252,15 +257,26 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
         circles.insert(circles.end(), arc.begin(), arc.end());
     }
     circles.push_back({jointSigma, jointTau});
-    const double top = f.plot.top + gap;
+    auto inRegion = [&](const QPointF& at) {
+        const double sigma = f.sigmaLow + (at.x() - f.plot.left) / f.pxPerUnit, tau = f.Y(0) - at.y();
+        return std::hypot(sigma - (s.s1 * 0.5 + s.s3 * 0.5 - p), tau / f.pxPerUnit) < s.s1 * 0.5 - s.s3 * 0.5;
+    };
     double bestScore = HUGE_VAL;
-    for (double left : {f.X(0) + 2 * gap, f.plot.Right() - legendSize.width() - gap, f.plot.left + gap}) {
-        const QRectF box(QPointF(left, top), legendSize);
-        const bool crossesAxis = box.left() < f.X(0) && box.right() > f.X(0);
-        const double score = (Clashes(box, L.labels, gap) ? 1e6 : 0) + (crossesAxis ? 1e3 : 0) +
-                             (target.contains(box) ? 0 : 1e5) + PointsIn(box, f, lines) +
-                             10.0 * PointsIn(box, f, circles);
-        if (score < bestScore) bestScore = score, L.legend = box;
+    const double lowest = f.Y(0) - legendSize.height() - gap, rise = legendSize.height() / 3;
+    for (double top = f.plot.top + gap; top == f.plot.top + gap || top <= lowest; top += rise) {
+        for (double left : {f.X(0) + 2 * gap, f.plot.Right() - legendSize.width() - gap, f.plot.left + gap}) {
+            const QRectF box(QPointF(left, top), legendSize);
+            const bool crossesAxis = box.left() < f.X(0) && box.right() > f.X(0);
+            int covered = 0;
+            for (double x : {0.0, 0.5, 1.0})
+                for (double y : {0.0, 0.5, 1.0})
+                    covered += inRegion({box.left() + x * box.width(), box.top() + y * box.height()});
+            const double score = (Clashes(box, L.labels, gap) ? 1e6 : 0) + (crossesAxis ? 1e3 : 0) +
+                                 (target.contains(box) ? 0 : 1e5) + PointsIn(box, f, lines) +
+                                 10.0 * (PointsIn(box, f, circles) + covered) +
+                                 2 * (top - f.plot.top) / std::max(1.0, f.plot.height);
+            if (score < bestScore) bestScore = score, L.legend = box;
+        }
     }
     double rowY = L.legend.top() + inset;
     for (const auto& row : rows) {
