@@ -82,6 +82,24 @@ int PointsIn(const QRectF& rect, const MohrFrame& f, const std::vector<MohrPoint
     }));
 }
 
+// Samples of what a text or the legend should rather not cover.
+MohrInk InkOf(const AnalysisState& state, const MohrFrame& f)
+{
+    MohrInk ink;
+    const double p = state.porePressure;
+    const MohrSegment envelope = EnvelopeSegment(state.joint.phi, state.joint.c, f.sigmaHigh, f.tauHigh);
+    for (int k = 0; envelope.present && k <= 60; ++k)
+        ink.envelope.push_back({envelope.from.sigma + (envelope.to.sigma - envelope.from.sigma) * k / 60,
+                                envelope.from.tau + (envelope.to.tau - envelope.from.tau) * k / 60});
+    for (double shift : {p, 0.0}) {
+        const std::vector<MohrPoint> arc =
+            UpperHalfCircle(state.principal.s1 - shift, state.principal.s3 - shift, 90);
+        ink.circles.insert(ink.circles.end(), arc.begin(), arc.end());
+    }
+    ink.circles.push_back({state.jointResult.sigma - p, state.jointResult.tau});
+    return ink;
+}
+
 }  // namespace
 
 ExplorerMohr::ExplorerMohr(const AnalysisModel& model, QWidget* parent)
@@ -243,23 +261,29 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
     L.labels.push_back(LabelAt(MohrLabel::Role::axisTitle, QString::fromUtf8("τ"), L.labelFont,
                                {f.X(0) + gap, f.plot.top - gap * 0.5}, Qt::AlignLeft | Qt::AlignBottom));
 
+    const MohrInk ink = InkOf(state, f);
+    PlaceLegend(L, target, legendSize, rows, ink);
+    L.labels.push_back(JointLabel(L, target, ink));
+    return L;
+}
+
+void ExplorerMohr::PlaceLegend(MohrLayout& L, const QRectF& target, const QSizeF& legendSize,
+                               const std::vector<std::pair<MohrLegendRow::Sample, QString>>& rows,
+                               const MohrInk& ink) const
+{
+    const AnalysisState& state = State();
+    const PrincipalResult& s = state.principal;
+    const MohrFrame& f = L.frame;
+    const double gap = Scaled(target, 3), inset = gap, sampleWidth = 1.8 * L.legendFont.pixelSize();
+    const double rowHeight = TextBox(L.legendFont, "Mg").height();
     // The legend where it covers least: at the top, in the head kept free
     // for it, unless lower down it covers less of the envelope; never over
     // a label, rather not across the tau axis, a circle or the region.
-    std::vector<MohrPoint> lines;
-    const MohrSegment envelope = EnvelopeSegment(state.joint.phi, state.joint.c, f.sigmaHigh, f.tauHigh);
-    for (int k = 0; envelope.present && k <= 60; ++k)
-        lines.push_back({envelope.from.sigma + (envelope.to.sigma - envelope.from.sigma) * k / 60,
-                         envelope.from.tau + (envelope.to.tau - envelope.from.tau) * k / 60});
-    std::vector<MohrPoint> circles;
-    for (double shift : {p, 0.0}) {
-        const std::vector<MohrPoint> arc = UpperHalfCircle(s.s1 - shift, s.s3 - shift, 90);
-        circles.insert(circles.end(), arc.begin(), arc.end());
-    }
-    circles.push_back({jointSigma, jointTau});
     auto inRegion = [&](const QPointF& at) {
-        const double sigma = f.sigmaLow + (at.x() - f.plot.left) / f.pxPerUnit, tau = f.Y(0) - at.y();
-        return std::hypot(sigma - (s.s1 * 0.5 + s.s3 * 0.5 - p), tau / f.pxPerUnit) < s.s1 * 0.5 - s.s3 * 0.5;
+        const double sigma = f.sigmaLow + (at.x() - f.plot.left) / f.pxPerUnit;
+        const double tau = (f.Y(0) - at.y()) / f.pxPerUnit;
+        return std::hypot(sigma - (s.s1 * 0.5 + s.s3 * 0.5 - state.porePressure), tau) <
+               s.s1 * 0.5 - s.s3 * 0.5;
     };
     double bestScore = HUGE_VAL;
     const double lowest = f.Y(0) - legendSize.height() - gap, rise = legendSize.height() / 3;
@@ -272,8 +296,8 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
                 for (double y : {0.0, 0.5, 1.0})
                     covered += inRegion({box.left() + x * box.width(), box.top() + y * box.height()});
             const double score = (Clashes(box, L.labels, gap) ? 1e6 : 0) + (crossesAxis ? 1e3 : 0) +
-                                 (target.contains(box) ? 0 : 1e5) + PointsIn(box, f, lines) +
-                                 10.0 * (PointsIn(box, f, circles) + covered) +
+                                 (target.contains(box) ? 0 : 1e5) + PointsIn(box, f, ink.envelope) +
+                                 10.0 * (PointsIn(box, f, ink.circles) + covered) +
                                  2 * (top - f.plot.top) / std::max(1.0, f.plot.height);
             if (score < bestScore) bestScore = score, L.legend = box;
         }
@@ -282,15 +306,19 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
     for (const auto& row : rows) {
         MohrLegendRow legendRow;
         legendRow.sample = row.first;
-        legendRow.sampleRect = QRectF(L.legend.left() + inset, rowY, sampleWidth(), rowHeight);
+        legendRow.sampleRect = QRectF(L.legend.left() + inset, rowY, sampleWidth, rowHeight);
         L.legendRows.push_back(legendRow);
         L.labels.push_back(LabelAt(MohrLabel::Role::legend, row.second, L.legendFont,
                                    {legendRow.sampleRect.right() + gap, rowY}, Qt::AlignLeft | Qt::AlignTop));
         rowY += rowHeight + gap * 0.5;
     }
+}
 
+MohrLabel ExplorerMohr::JointLabel(const MohrLayout& L, const QRectF& target, const MohrInk& ink) const
+{
+    const MohrFrame& f = L.frame;
     // The joint's label beside its point, where it covers nothing.
-    const QPointF joint = At(f, jointSigma, jointTau);
+    const QPointF joint = At(f, State().jointResult.sigma - State().porePressure, State().jointResult.tau);
     const double reach = 1.3 * Scaled(target, 5);
     const QRectF box = TextBox(L.labelFont, "joint");
     const double w = box.width(), h = box.height();
@@ -303,7 +331,7 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
                                {joint.x() - w / 2, joint.y() - reach - h},
                                {joint.x() - w / 2, joint.y() + reach}};
     MohrLabel best;
-    bestScore = HUGE_VAL;
+    double bestScore = HUGE_VAL;
     std::vector<MohrLabel> covered = L.labels;
     MohrLabel legendBox;
     legendBox.rect = L.legend;
@@ -312,12 +340,11 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
         const MohrLabel label = LabelAt(MohrLabel::Role::joint, "joint", L.labelFont, corner, Qt::AlignLeft);
         const double score = (target.contains(label.rect) ? 0 : 1e6) +
                              (Clashes(label.rect, covered, 0) ? 1e3 : 0) +
-                             (RectOf(f.plot).contains(label.rect) ? 0 : 5) + PointsIn(label.rect, f, lines) +
-                             PointsIn(label.rect, f, circles);
+                             (RectOf(f.plot).contains(label.rect) ? 0 : 5) +
+                             PointsIn(label.rect, f, ink.envelope) + PointsIn(label.rect, f, ink.circles);
         if (score < bestScore) bestScore = score, best = label;
     }
-    L.labels.push_back(best);
-    return L;
+    return best;
 }
 
 void ExplorerMohr::PaintCircles(QPainter& painter, const QRectF& target, const MohrFrame& f) const

@@ -48,6 +48,13 @@ struct MohrLayout {
     std::vector<MohrLegendRow> legendRows;
 };
 
+// Samples of the envelope, the circles (with and without the pore pressure)
+// and the joint's point, which the legend and the joint's label rather leave
+// uncovered.
+struct MohrInk {
+    std::vector<MohrPoint> envelope, circles;
+};
+
 class ExplorerMohr : public ExplorerDiagram {
     Q_OBJECT
 public:
@@ -69,6 +76,10 @@ private:
     // A length of `base` px at a 400 px diagram, grown with the target and the text scale.
     double Scaled(const QRectF& target, double base) const { return Unit(target, base) * TextScale(); }
     MohrLayout Place(const QRectF& target, const QMarginsF& margins) const;
+    void PlaceLegend(MohrLayout& layout, const QRectF& target, const QSizeF& size,
+                     const std::vector<std::pair<MohrLegendRow::Sample, QString>>& rows,
+                     const MohrInk& ink) const;
+    MohrLabel JointLabel(const MohrLayout& layout, const QRectF& target, const MohrInk& ink) const;
     void PaintCircles(QPainter& painter, const QRectF& target, const MohrFrame& f) const;
     void PaintAxes(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
     void PaintLegend(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
