@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <memory>
 #include <optional>
