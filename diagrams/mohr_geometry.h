@@ -1,8 +1,10 @@
 // The Mohr diagram as numbers, computed once for every window: points of the
 // circles, the region where every plane's point lies, the Mohr-Coulomb
-// envelope, and the frame that puts them on a plot at one scale both ways.
+// envelope, the frame that puts them on a plot at one scale both ways, and
+// the round steps that number its axes.
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace tensorium {
@@ -50,9 +52,36 @@ struct MohrFrame {
     double Y(double tau) const { return plot.Bottom() - tau * pxPerUnit; }
 };
 
-// The frame in `room` that holds the circles of s1 >= s3, the point
-// (sigma, tau) and the origin, with a margin of 6 % of the span round them
-// and 15 % over the largest circle, centred in the room.
-MohrFrame FitMohrFrame(const PlotRect& room, double s1, double s3, double sigma, double tau);
+// What the frame must hold: sigma from sigmaLow to sigmaHigh (the origin
+// included by the caller when it is to be seen) and tau from 0 to tauTop.
+struct MohrExtent {
+    double sigmaLow = 0, sigmaHigh = 0, tauTop = 0;
+};
+
+// The frame in `room` that holds `extent` with a margin of 6 % of its span
+// round it and `headPx` pixels free over it (for a legend; at most three
+// quarters of the room), one scale both ways, centred in the room. An
+// extent of one point gets a span of its magnitude round it (a unit round
+// the origin).
+MohrFrame FitMohrFrame(const PlotRect& room, const MohrExtent& extent, double headPx = 0);
+
+// Numbered ticks: the multiples of a round step (1, 2 or 5 times a power of
+// ten) between low and high, at value(k) = (firstIndex + k) * step.
+struct AxisTicks {
+    double firstIndex = 0, step = 1;
+    int count = 0;
+    double Value(int k) const { return (firstIndex + k) * step; }
+};
+
+// The smallest round step that puts at most `most` ticks (3 or more) on
+// [low, high]; there are then at least most / 2.5 (rounded down) of them. A
+// range of zero width is widened to its value's magnitude (or to 1 round 0).
+AxisTicks RoundTicks(double low, double high, int most = 8);
+
+// The text of `value` on an axis numbered by `ticks`, with as many decimals
+// as the step needs and `decimalSeparator` for the point: fixed when the
+// step is at least 1e-5 and every tick under 1e6, otherwise scientific on
+// the whole axis ("2.5e12", "5e-301"); never "-0".
+std::string TickText(double value, const AxisTicks& ticks, const std::string& decimalSeparator);
 
 }  // namespace tensorium

@@ -1,8 +1,15 @@
 // The explorer's Mohr diagram in effective stress (compression positive):
 // the three circles at equal scales with the region between them shaded,
-// the joint's point, the Mohr-Coulomb envelope and s1, s2, s3 on the axis.
-// It draws the analysis model as it stands.
+// the joint's point, the Mohr-Coulomb envelope, numbered axes, s1, s2, s3 on
+// the axis and a legend. A pore pressure moves the circles left and leaves
+// faint outlines where they stood without it. It draws the analysis model as
+// it stands.
 #pragma once
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <vector>
 
 #include "app/explorer/explorer_diagram.h"
 #include "core/analysis_model.h"
@@ -10,13 +17,55 @@
 
 namespace tensorium {
 
+// One text of the diagram: where its baseline starts and the rectangle that
+// its glyphs and their halo cover.
+struct MohrLabel {
+    enum class Role { sigmaTick, tauTick, principal, axisTitle, legend, joint };
+    Role role = Role::sigmaTick;
+    QString text;
+    QRectF rect;
+    QPointF baseline;
+    double value = 0;  // a tick's stress, or a principal label's sigma'
+};
+
+// A row of the legend: its sample (a line, a swatch or an outline) beside its text.
+struct MohrLegendRow {
+    enum class Sample { envelope, region, outline };
+    Sample sample = Sample::envelope;
+    QRectF sampleRect;
+};
+
+// Where everything of the diagram goes in one target, computed once for the
+// painting and for the tests that measure it.
+struct MohrLayout {
+    MohrFrame frame;
+    AxisTicks ticks;  // one step on both axes
+    std::vector<double> tauTicks;
+    double tickLength = 0;
+    QFont tickFont, labelFont, legendFont;
+    std::vector<MohrLabel> labels;  // every text, each drawn once
+    QRectF legend;                  // the legend's box
+    std::vector<MohrLegendRow> legendRows;
+};
+
+// Samples of the envelope, the circles (with and without the pore pressure)
+// and the joint's point, which the legend and the joint's label rather leave
+// uncovered.
+struct MohrInk {
+    std::vector<MohrPoint> envelope, circles;
+};
+
 class ExplorerMohr : public ExplorerDiagram {
     Q_OBJECT
 public:
     explicit ExplorerMohr(const AnalysisModel& model, QWidget* parent = nullptr);
 
+    // The regional decimal separator of the tick labels ("." until set).
+    void SetDecimalSeparator(const QString& separator);
+
+    MohrLayout LayoutFor(const QRectF& target) const;
     // The plot: where sigma' and tau lie in `target`, one scale for both.
-    MohrFrame FrameFor(const QRectF& target) const;
+    MohrFrame FrameFor(const QRectF& target) const { return LayoutFor(target).frame; }
     static QPointF At(const MohrFrame& frame, double sigma, double tau);
     QPointF JointPointAt(const QRectF& target) const;
 
@@ -24,9 +73,19 @@ public:
 
 private:
     const AnalysisState& State() const { return model_.state(); }
-    QPainterPath PathOf(const MohrFrame& f, const std::vector<MohrPoint>& points) const;
+    // A length of `base` px at a 400 px diagram, grown with the target and the text scale.
+    double Scaled(const QRectF& target, double base) const { return Unit(target, base) * TextScale(); }
+    MohrLayout Place(const QRectF& target, const QMarginsF& margins) const;
+    void PlaceLegend(MohrLayout& layout, const QRectF& target, const QSizeF& size,
+                     const std::vector<std::pair<MohrLegendRow::Sample, QString>>& rows,
+                     const MohrInk& ink) const;
+    MohrLabel JointLabel(const MohrLayout& layout, const QRectF& target, const MohrInk& ink) const;
+    void PaintCircles(QPainter& painter, const QRectF& target, const MohrFrame& f) const;
+    void PaintAxes(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
+    void PaintLegend(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
 
     const AnalysisModel& model_;
+    QString decimalSeparator_ = ".";
 };
 
 }  // namespace tensorium
