@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -18,8 +19,9 @@
 namespace tensorium {
 namespace {
 
-constexpr int kFieldCells = 64;
-constexpr int kBands = 10;
+// Nodes of the field's grid along each side: its contours stay smooth at
+// 1600 x 900 and a pore pressure step computes it in well under a millisecond.
+constexpr int kFieldNodes = 64;
 
 QPainterPath PathOf(const QRectF& target, const std::vector<NetPoint>& points, bool closed)
 {
@@ -45,6 +47,17 @@ QPainterPath CrossAt(const QPointF& at, double half)
     path.moveTo(at + QPointF(-half, half));
     path.lineTo(at + QPointF(half, -half));
     return path;
+}
+
+// `path` in `pen`, over a white stroke a little wider.
+void StrokeOnWhite(QPainter& painter, const QPainterPath& path, const QPen& pen)
+{
+    QPen under = pen;
+    under.setColor(Qt::white);
+    under.setStyle(Qt::SolidLine);
+    under.setWidthF(pen.widthF() * 2.2);
+    painter.strokePath(path, under);
+    painter.strokePath(path, pen);
 }
 
 }  // namespace
@@ -85,9 +98,9 @@ void ExplorerNet::RefreshField()
                              s.joint.phi, s.joint.c,      s.porePressure};
     if (field_.kind == kind_ && field_.size > 0 && inputs == fieldInputs_) return;
     fieldInputs_ = inputs;
-    field_ = ComputeField(kind_, inputs, kFieldCells);
+    field_ = ComputeField(kind_, inputs, kFieldNodes);
     ++fieldComputations_;
-    fieldRange_ = ColourRange(field_);
+    picture_ = FieldPictureOf(field_, s.joint.phi);
 }
 
 double ExplorerNet::NetRadius(const QRectF& target)
@@ -116,21 +129,21 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
 {
     painter.save();
     painter.fillRect(target, Qt::white);
+    const NetLayout layout = LayoutFor(target);
     const QPointF centre = target.center();
     const double r = NetRadius(target);
     if (kind_ != FieldKind::None) {
         PaintFieldCached(painter, target);
-        PaintLegend(painter, target);
+        PaintLegend(painter, target, layout);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, Line(target, 1.5)));
     painter.drawPath(PathOf(target, PrimitiveCircle(), true));
     // The North mark above the top of the primitive circle.
-    painter.setFont(TextFont(target, 14));
-    const QRectF north(centre.x() - r, centre.y() - r - Unit(target, 24), 2 * r, Unit(target, 22));
-    painter.drawText(north, Qt::AlignHCenter | Qt::AlignBottom, "N");
     painter.drawLine(QPointF(centre.x(), centre.y() - r),
                      QPointF(centre.x(), centre.y() - r + Unit(target, 8)));
+    painter.setFont(layout.northFont);
+    DrawHaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
     if (layers_.principal) PaintPrincipal(painter, target);
     if (layers_.user) PaintUser(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
@@ -159,63 +172,104 @@ void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) cons
     painter.drawImage(target.topLeft(), fieldImage_);
 }
 
+// The field's bands, clipped to the primitive circle: by the painter on
+// screen and into images; into files, whose SVG writer drops clip paths, as
+// polygons cut to the circle.
 void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
 {
     const double r = NetRadius(target);
+    const QTransform toTarget(r, 0, 0, -r, target.center().x(), target.center().y());
+    const QPainterPath circle = PathOf(target, PrimitiveCircle(), true);
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool clips = engine && engine->type() == QPaintEngine::Raster;
     painter.save();
-    QPainterPath circle;
-    circle.addEllipse(target.center(), r, r);
-    painter.setClipPath(circle);
-    painter.setPen(Qt::NoPen);
-    // Cells drawn without antialiasing meet without seams.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const double cell = 2 * r / field_.size;
-    const double span = fieldRange_.high - fieldRange_.low;
-    auto band = [&](double v) {
-        return std::clamp(static_cast<int>((v - fieldRange_.low) / span * kBands), 0, kBands - 1);
+    if (clips) painter.setClipPath(circle);
+    auto fill = [&](const QPainterPath& region, const QColor& colour) {
+        const QPainterPath path = toTarget.map(region);
+        painter.fillPath(clips ? path : path.intersected(circle), colour);
     };
-    // Filled bands: each cell in the colour of its band.
-    for (int j = 0; j < field_.size; ++j) {
-        for (int i = 0; i < field_.size; ++i) {
-            const double v = field_.At(i, j);
-            if (!std::isfinite(v)) continue;
-            painter.setBrush(MapColour((band(v) + 0.5) / kBands));
-            const QPointF at = ToTarget(target, {field_.X(i), field_.Y(j)});
-            // A hair wider than the cell, so that no seam shows between cells.
-            painter.drawRect(QRectF(at.x() - cell / 2, at.y() - cell / 2, cell * 1.02, cell * 1.02));
-        }
-    }
-    // Contour lines between the bands.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(40, 40, 40), Line(target, 1.0)));
-    for (int b = 1; b < kBands; ++b) {
-        for (const NetSegment& segment : ContourSegments(field_, fieldRange_.low + span * b / kBands))
-            painter.drawLine(ToTarget(target, segment.from), ToTarget(target, segment.to));
+    for (const FieldBand& band : picture_.bands)
+        if (!band.region.isEmpty()) fill(band.region, band.colour);
+    painter.setBrush(Qt::NoBrush);
+    painter.strokePath(toTarget.map(picture_.lines), QPen(QColor(40, 40, 40), Line(target, 0.6)));
+    painter.strokePath(toTarget.map(picture_.failureLine),
+                       QPen(Qt::black, Line(target, 2.0), Qt::SolidLine, Qt::RoundCap));
+    if (!picture_.opened.isEmpty()) {
+        fill(picture_.opened, OpenedColour());
+        QPainterPath edge = toTarget.map(picture_.opened);
+        if (!clips) edge = edge.intersected(circle);
+        painter.strokePath(edge, QPen(QColor(90, 90, 90), Line(target, 0.6)));
     }
     painter.restore();
 }
 
-void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target) const
+std::optional<double> ExplorerNet::JointValue(bool* opened) const
 {
-    const QPointF centre = target.center();
-    const double r = NetRadius(target);
-    const QRectF bar(centre.x() - r, centre.y() + r + Unit(target, 10), 2 * r, Unit(target, 9));
+    const PlaneStability& s = State().jointStability;
+    *opened = layers_.joint && s.sigmaEff < 0;
+    if (!layers_.joint || *opened) return std::nullopt;
+    switch (kind_) {
+        case FieldKind::SlipTendency: return s.slipTendency;
+        case FieldKind::DilationTendency: return s.dilationTendency;
+        case FieldKind::SafetyFactor: return s.safetyFactor;
+        default: return std::nullopt;
+    }
+}
+
+bool ExplorerNet::ShowsOpened() const
+{
+    bool jointOpened = false;
+    JointValue(&jointOpened);
+    return kind_ != FieldKind::None && (field_.openedNodes > 0 || jointOpened);
+}
+
+void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target, const NetLayout& layout) const
+{
+    const ValueRange range = picture_.range;
     painter.save();
     painter.setPen(Qt::NoPen);
-    for (int b = 0; b < kBands; ++b) {
-        painter.setBrush(MapColour((b + 0.5) / kBands));
-        painter.drawRect(QRectF(bar.left() + bar.width() * b / kBands, bar.top(), bar.width() / kBands + 0.5,
-                                bar.height()));
+    // The bar in the bands of the field, its failure end up or right.
+    const double half = (layout.upright ? layout.bar.width() : layout.bar.height()) / 2;
+    auto across = [&](double t, double reach) {
+        const QPointF at = layout.BarAt(t);
+        return layout.upright ? QLineF(at.x() - reach, at.y(), at.x() + reach, at.y())
+                              : QLineF(at.x(), at.y() - reach, at.x(), at.y() + reach);
+    };
+    for (int b = 0; b < kFieldBands; ++b) {
+        painter.setBrush(MapColour((b + 0.5) / kFieldBands));
+        const QLineF from = across(static_cast<double>(b) / kFieldBands, half);
+        const QLineF to = across(static_cast<double>(b + 1) / kFieldBands, half);
+        painter.drawPolygon(QPolygonF({from.p1(), from.p2(), to.p2(), to.p1()}));
     }
-    painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(bar);
-    painter.setFont(TextFont(target, 11));
-    const QString names[] = {"", "Slip tendency", "Dilation tendency", "Safety factor"};
-    const QRectF labels(bar.left(), bar.bottom(), bar.width(), target.bottom() - bar.bottom());
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QString::number(fieldRange_.low, 'g', 3));
-    painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, names[static_cast<int>(kind_)]);
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(fieldRange_.high, 'g', 3));
+    painter.setPen(QPen(QColor(40, 40, 40), Line(target, 0.6)));
+    painter.drawRect(layout.bar);
+    if (const std::optional<double> failure = FailureValue(kind_, State().joint.phi)) {
+        painter.setPen(QPen(Qt::black, Line(target, 2.0)));
+        painter.drawLine(across(Closeness(kind_, range, *failure), half * 1.3));
+    }
+    painter.setPen(Qt::black);
+    painter.setFont(layout.legendFont);
+    DrawHaloText(painter, layout.name.box, Qt::AlignCenter, layout.name.text);
+    for (const NetLabel& label : layout.values) DrawHaloText(painter, label.box, Qt::AlignCenter, label.text);
+    if (!layout.openedSwatch.isEmpty()) {
+        painter.setPen(QPen(QColor(90, 90, 90), Line(target, 0.6)));
+        painter.setBrush(OpenedColour());
+        painter.drawRect(layout.openedSwatch);
+        painter.setPen(Qt::black);
+        for (const NetLabel& label : layout.openedLabels)
+            DrawHaloText(painter, label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+    }
+    if (!layout.marker.isEmpty()) {
+        // A triangle in the joint's colour pointing at its value.
+        const QRectF m = layout.marker;
+        const QPolygonF triangle =
+            layout.upright ? QPolygonF({m.topLeft(), QPointF(m.right(), m.center().y()), m.bottomLeft()})
+                           : QPolygonF({m.topLeft(), m.topRight(), QPointF(m.center().x(), m.bottom())});
+        painter.setBrush(ColourOf(palette::kJointHandle));
+        painter.setPen(QPen(Qt::black, std::max(1.0, Line(target, 0.5) / 2)));
+        painter.drawPolygon(triangle);
+    }
     painter.restore();
 }
 
@@ -227,9 +281,9 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
     painter.setFont(TextFont(target, 12));
     if (equal.all) {
         painter.setPen(Qt::black);
-        painter.drawText(target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
-                         Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
+        DrawHaloText(painter, target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
         painter.restore();
         return;
     }
@@ -239,12 +293,13 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
         // The axes of an equal pair are not determined: they lie anywhere on
         // the plane normal to the distinct axis, which is drawn instead.
         if ((topPair && k < 2) || (bottomPair && k > 0)) continue;
-        painter.setPen(QPen(ColourOf(palette::kSigma[k]), Line(target, 1.6)));
+        const QPen pen(ColourOf(palette::kSigma[k]), Line(target, 1.6));
+        painter.setPen(pen);
         const NetPlane plane = PlaneNormalTo(p.axes[k].downCosines);
         painter.drawPath(PathOf(target, plane.arc, false));
         const QPointF at = ToTarget(target, plane.pole);
-        painter.drawPath(CrossAt(at, half));
-        painter.drawText(at + QPointF(half, -half), QString("s%1").arg(k + 1));
+        StrokeOnWhite(painter, CrossAt(at, half), pen);
+        DrawHaloText(painter, at + QPointF(half, -half), QString("s%1").arg(k + 1));
     }
     painter.restore();
 }
@@ -258,12 +313,16 @@ void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
     for (int k = 0; k < 3; ++k) {
         const Vec3& row = State().user.rotation[k];
         if (Norm(row) == 0) continue;
-        painter.setPen(QPen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine));
+        const QPen pen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine);
+        painter.setPen(pen);
         const NetPlane plane = PlaneNormalTo(row);
         painter.drawPath(PathOf(target, plane.arc, false));
         const QPointF at = ToTarget(target, plane.pole);
-        painter.drawPath(CrossAt(at, half));
-        painter.drawText(at + QPointF(half, half * 2.5), names[k]);
+        QPen solid = pen;
+        solid.setStyle(Qt::SolidLine);
+        StrokeOnWhite(painter, CrossAt(at, half), solid);
+        painter.setPen(solid);
+        DrawHaloText(painter, at + QPointF(half, half * 2.5), names[k]);
     }
     painter.restore();
 }
