@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace tensorium {
 namespace {
@@ -10,19 +11,25 @@ namespace {
 // region closes. Nodes are numbered over (size + 2) x (size + 2).
 class PaddedGrid {
 public:
-    PaddedGrid(const StabilityField& grid, double level) : grid_(grid), level_(level), side_(grid.size + 2) {}
+    PaddedGrid(const StabilityField& grid, double level)
+        : grid_(grid), level_(level), side_(grid.size + 2), above_(static_cast<std::size_t>(side_) * side_, 0)
+    {
+        for (int j = 0; j < grid.size; ++j) {
+            for (int i = 0; i < grid.size; ++i) {
+                const double v = grid.At(i, j);
+                above_[Node(i, j)] = std::isfinite(v) && v >= level;
+            }
+        }
+    }
 
     int Side() const { return side_; }
     double Value(int i, int j) const
     {
-        if (i < 0 || j < 0 || i >= grid_.size || j >= grid_.size) return NAN;
+        if (i < 0 || j < 0 || i >= grid_.size || j >= grid_.size)
+            return std::numeric_limits<double>::quiet_NaN();
         return grid_.At(i, j);
     }
-    bool Above(int i, int j) const
-    {
-        const double v = Value(i, j);
-        return std::isfinite(v) && v >= level_;
-    }
+    bool Above(int i, int j) const { return above_[Node(i, j)] != 0; }
     // Edges are named by their first node and a direction: 0 East, 1 South.
     int EdgeId(int i, int j, int direction) const { return ((j + 1) * side_ + (i + 1)) * 2 + direction; }
     NetPoint Crossing(int edge) const
@@ -37,9 +44,12 @@ public:
     }
 
 private:
+    std::size_t Node(int i, int j) const { return static_cast<std::size_t>(j + 1) * side_ + (i + 1); }
+
     const StabilityField& grid_;
     double level_;
     int side_;
+    std::vector<char> above_;
 };
 
 }  // namespace

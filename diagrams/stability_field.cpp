@@ -6,7 +6,6 @@
 
 #include "core/mohr_coulomb.h"
 #include "core/plane_traction.h"
-#include "core/stability.h"
 #include "diagrams/net_projection.h"
 
 namespace tensorium {
@@ -20,40 +19,90 @@ bool FieldInputs::operator==(const FieldInputs& o) const
            porePressure == o.porePressure;
 }
 
+namespace {
+
+bool SameStress(const StressState& a, const StressState& b)
+{
+    return a.sx == b.sx && a.sy == b.sy && a.sz == b.sz && a.txy == b.txy && a.tyz == b.tyz && a.tzx == b.tzx;
+}
+
+}  // namespace
+
+bool GridStresses::Of(const StressState& s, int n) const { return size == n && SameStress(stress, s); }
+
+GridStresses StressesOnGrid(const StressState& stress, int size)
+{
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    StabilityField grid;  // for its nodes
+    grid.size = std::max(size, 5);
+    GridStresses on;
+    on.size = grid.size;
+    on.stress = stress;
+    const std::size_t nodes = static_cast<std::size_t>(grid.size) * grid.size;
+    on.sigma.assign(nodes, kNone);
+    on.tau.assign(nodes, kNone);
+    for (int j = 0; j < grid.size; ++j) {
+        for (int i = 0; i < grid.size; ++i) {
+            const NetPoint at{grid.X(i), grid.Y(j)};
+            // Nodes just outside the primitive circle get the value at the
+            // circle, so that a fill clipped to it leaves no gap at its edge.
+            if (std::hypot(at.x, at.y) > 1 + grid.Margin()) continue;
+            const PlaneTraction traction = TractionOnPlane(DownwardAt(at), stress);
+            on.sigma[grid.Index(i, j)] = traction.sigma;
+            on.tau[grid.Index(i, j)] = traction.tau;
+        }
+    }
+    return on;
+}
+
 StabilityField ComputeField(FieldKind kind, const FieldInputs& in, int size)
+{
+    if (kind != FieldKind::None) return ComputeField(kind, in, StressesOnGrid(in.stress, size));
+    GridStresses none;
+    none.size = std::max(size, 5);
+    const std::size_t nodes = static_cast<std::size_t>(none.size) * none.size;
+    none.sigma.assign(nodes, std::numeric_limits<double>::quiet_NaN());
+    none.tau = none.sigma;
+    return ComputeField(kind, in, none);
+}
+
+StabilityField ComputeField(FieldKind kind, const FieldInputs& in, const GridStresses& on)
 {
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     StabilityField field;
     field.kind = kind;
-    field.size = std::max(size, 5);
+    field.size = on.size;
     const std::size_t nodes = static_cast<std::size_t>(field.size) * field.size;
     field.values.assign(nodes, kNone);
     field.effective.assign(nodes, kNone);
     if (kind == FieldKind::None) return field;
+    // The quotients of AssessPlane (core/stability.h), with tan(phi) taken
+    // once for the grid rather than twice a node: a step of the pore
+    // pressure redoes only this loop.
+    const double mu = FrictionCoefficient(in.phiDegrees);
     bool any = false;
-    for (int j = 0; j < field.size; ++j) {
-        for (int i = 0; i < field.size; ++i) {
-            const NetPoint at{field.X(i), field.Y(j)};
-            // Nodes just outside the primitive circle get the value at the
-            // circle, so that a fill clipped to it leaves no gap at its edge.
-            if (std::hypot(at.x, at.y) > 1 + field.Margin()) continue;
-            const PlaneTraction on = TractionOnPlane(DownwardAt(at), in.stress);
-            const PlaneStability s =
-                AssessPlane(on.sigma, on.tau, in.s1, in.s3, in.phiDegrees, in.c, in.porePressure);
-            const std::size_t k = field.Index(i, j);
-            field.effective[k] = s.sigmaEff;
-            const bool opened = s.sigmaEff < 0;
-            if (opened) ++field.openedNodes;
-            const std::optional<double> value = kind == FieldKind::SlipTendency       ? s.slipTendency
-                                                : kind == FieldKind::DilationTendency ? s.dilationTendency
-                                                                                      : s.safetyFactor;
-            if (!value || !std::isfinite(*value)) continue;
-            if (opened && kind != FieldKind::DilationTendency) continue;
-            field.values[k] = *value;
-            field.low = any ? std::min(field.low, *value) : *value;
-            field.high = any ? std::max(field.high, *value) : *value;
-            any = true;
+    for (std::size_t k = 0; k < nodes; ++k) {
+        const double sigma = on.sigma[k], tau = on.tau[k];
+        if (std::isnan(sigma)) continue;
+        const double eff = sigma - in.porePressure;
+        field.effective[k] = eff;
+        const bool opened = eff < 0;
+        if (opened) ++field.openedNodes;
+        double value = kNone;
+        if (kind == FieldKind::DilationTendency) {
+            if (in.s1 != in.s3) value = (in.s1 - sigma) / (in.s1 - in.s3);
+        } else if (opened) {
+            continue;  // no friction: no quotient
+        } else if (kind == FieldKind::SlipTendency) {
+            if (eff != 0) value = tau / eff;
+        } else if (tau != 0) {
+            value = (mu * eff + in.c) / tau;
         }
+        if (!std::isfinite(value)) continue;
+        field.values[k] = value;
+        field.low = any ? std::min(field.low, value) : value;
+        field.high = any ? std::max(field.high, value) : value;
+        any = true;
     }
     return field;
 }

@@ -53,8 +53,22 @@ struct StabilityField {
     std::size_t Index(int i, int j) const { return static_cast<std::size_t>(j) * size + i; }
 };
 
+// The normal and shear stress of the plane at every node of a grid (NaN
+// outside): all of the field's work that a change of pore pressure or
+// strength leaves as it is.
+struct GridStresses {
+    int size = 0;
+    StressState stress;
+    std::vector<double> sigma, tau;
+
+    bool Of(const StressState& stress, int size) const;
+};
+GridStresses StressesOnGrid(const StressState& stress, int size);
+
 // `size` nodes along each side, at least 5.
 StabilityField ComputeField(FieldKind kind, const FieldInputs& inputs, int size);
+// The same from the stresses on the grid of `inputs.stress`.
+StabilityField ComputeField(FieldKind kind, const FieldInputs& inputs, const GridStresses& stresses);
 
 // The fixed span of a field's colour map, so that the colours keep their
 // meaning while the pore pressure changes: values beyond it take the colour

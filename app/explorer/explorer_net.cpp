@@ -1,5 +1,6 @@
 #include "app/explorer/explorer_net.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
@@ -38,26 +39,52 @@ QPainterPath PathOf(const QRectF& target, const std::vector<NetPoint>& points, b
     return path;
 }
 
-// A cross of half-size `half` at `at`.
-QPainterPath CrossAt(const QPointF& at, double half)
+// The same as a polyline, which the painter strokes much faster than a path.
+QPolygonF PolylineOf(const QRectF& target, const std::vector<NetPoint>& points)
 {
-    QPainterPath path;
-    path.moveTo(at + QPointF(-half, -half));
-    path.lineTo(at + QPointF(half, half));
-    path.moveTo(at + QPointF(-half, half));
-    path.lineTo(at + QPointF(half, -half));
-    return path;
+    QPolygonF line;
+    line.reserve(static_cast<int>(points.size()));
+    for (const NetPoint& p : points) line << ExplorerNet::ToTarget(target, p);
+    return line;
 }
 
-// `path` in `pen`, over a white stroke a little wider.
-void StrokeOnWhite(QPainter& painter, const QPainterPath& path, const QPen& pen)
+// A cross of half-size `half` at `at` in `pen`, over a white one a little
+// wider, so that it shows over any colour of a field.
+void CrossOnWhite(QPainter& painter, const QPointF& at, double half, const QPen& pen)
 {
+    const QLineF lines[2] = {{at + QPointF(-half, -half), at + QPointF(half, half)},
+                             {at + QPointF(-half, half), at + QPointF(half, -half)}};
     QPen under = pen;
     under.setColor(Qt::white);
-    under.setStyle(Qt::SolidLine);
     under.setWidthF(pen.widthF() * 2.2);
-    painter.strokePath(path, under);
-    painter.strokePath(path, pen);
+    painter.setPen(under);
+    painter.drawLines(lines, 2);
+    painter.setPen(pen);
+    painter.drawLines(lines, 2);
+}
+
+// Text with a light halo, as DrawHaloText draws it but from the glyph cache:
+// the text in white at eight points round the halo's edge, then in the pen.
+// Glyph outlines stroked as paths cost half a millisecond a label.
+void HaloText(QPainter& painter, const QPointF& baseline, const QString& text)
+{
+    const double width = std::max(1.0, QFontMetricsF(painter.font()).height() / 12.0);
+    const QPen pen = painter.pen();
+    painter.setPen(QColor(255, 255, 255, 220));
+    for (int k = 0; k < 8; ++k) {
+        const double angle = k * M_PI / 4;
+        painter.drawText(baseline + width * QPointF(std::cos(angle), std::sin(angle)), text);
+    }
+    painter.setPen(pen);
+    painter.drawText(baseline, text);
+}
+
+// The same for a single line placed by `flags` within `rect`.
+void HaloText(QPainter& painter, const QRectF& rect, int flags, const QString& text)
+{
+    const QFontMetricsF metrics(painter.font());
+    const QRectF box = metrics.boundingRect(rect, flags, text);
+    HaloText(painter, QPointF(box.left(), box.top() + metrics.ascent()), text);
 }
 
 }  // namespace
@@ -98,7 +125,10 @@ void ExplorerNet::RefreshField()
                              s.joint.phi, s.joint.c,      s.porePressure};
     if (field_.kind == kind_ && field_.size > 0 && inputs == fieldInputs_) return;
     fieldInputs_ = inputs;
-    field_ = ComputeField(kind_, inputs, kFieldNodes);
+    if (kind_ != FieldKind::None && !gridStresses_.Of(s.stress, kFieldNodes))
+        gridStresses_ = StressesOnGrid(s.stress, kFieldNodes);
+    field_ = kind_ == FieldKind::None ? ComputeField(kind_, inputs, kFieldNodes)
+                                      : ComputeField(kind_, inputs, gridStresses_);
     ++fieldComputations_;
     picture_ = FieldPictureOf(field_, s.joint.phi);
 }
@@ -138,12 +168,12 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, Line(target, 1.5)));
-    painter.drawPath(PathOf(target, PrimitiveCircle(), true));
+    painter.drawPolygon(PolylineOf(target, PrimitiveCircle()));
     // The North mark above the top of the primitive circle.
     painter.drawLine(QPointF(centre.x(), centre.y() - r),
                      QPointF(centre.x(), centre.y() - r + Unit(target, 8)));
     painter.setFont(layout.northFont);
-    DrawHaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
+    HaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
     if (layers_.principal) PaintPrincipal(painter, target);
     if (layers_.user) PaintUser(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
@@ -151,25 +181,42 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
 }
 
 // On screen and into images the field comes from a picture made once per
-// field and size; files and printers get its vectors.
+// field and size, so that a joint that moves repaints the net but not the
+// field; files and printers get its vectors. A field painted for the first
+// time (a step of the pore pressure) is painted directly: the picture is made
+// only when the same field is painted again.
 void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) const
 {
     const QPaintEngine* engine = painter.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster) return PaintField(painter, target);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    if (fieldImageComputation_ != fieldComputations_ || fieldImageSize_ != target.size() ||
-        fieldImage_.devicePixelRatioF() != ratio || fieldImageScale_ != TextScale()) {
-        fieldImage_ = QImage((target.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    const FieldImageKey key{fieldComputations_, target.size(), ratio, TextScale()};
+    if (key == fieldImageKey_) {
+        painter.drawImage(target.topLeft() + fieldImageOffset_, fieldImage_);
+        return;
+    }
+    if (!(key == fieldPaintedKey_)) {
+        fieldPaintedKey_ = key;
+        return PaintField(painter, target);
+    }
+    // Only the square round the circle, from a whole pixel of the target.
+    const double r = NetRadius(target);
+    fieldImageOffset_ =
+        QPointF(std::floor(target.width() / 2 - r - 2), std::floor(target.height() / 2 - r - 2));
+    const QSize pixels = QSizeF(std::ceil(2 * r + 6) * ratio, std::ceil(2 * r + 6) * ratio).toSize();
+    if (fieldImage_.size() != pixels || fieldImage_.devicePixelRatioF() != ratio) {
+        // Opaque on the net's white ground: drawn by copying, not blending.
+        fieldImage_ = QImage(pixels, QImage::Format_RGB32);
         fieldImage_.setDevicePixelRatio(ratio);
-        fieldImage_.fill(Qt::transparent);
+    }
+    fieldImage_.fill(Qt::white);
+    {
         QPainter image(&fieldImage_);
         image.setRenderHint(QPainter::Antialiasing);
-        PaintField(image, QRectF(QPointF(), target.size()));
-        fieldImageSize_ = target.size();
-        fieldImageComputation_ = fieldComputations_;
-        fieldImageScale_ = TextScale();
+        PaintField(image, QRectF(-fieldImageOffset_, target.size()));
     }
-    painter.drawImage(target.topLeft(), fieldImage_);
+    fieldImageKey_ = key;
+    painter.drawImage(target.topLeft() + fieldImageOffset_, fieldImage_);
 }
 
 // The field's bands, clipped to the primitive circle: by the painter on
@@ -191,15 +238,12 @@ void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
     for (const FieldBand& band : picture_.bands)
         if (!band.region.isEmpty()) fill(band.region, band.colour);
     painter.setBrush(Qt::NoBrush);
-    painter.strokePath(toTarget.map(picture_.lines), QPen(QColor(40, 40, 40), Line(target, 0.6)));
-    painter.strokePath(toTarget.map(picture_.failureLine),
-                       QPen(Qt::black, Line(target, 2.0), Qt::SolidLine, Qt::RoundCap));
-    if (!picture_.opened.isEmpty()) {
-        fill(picture_.opened, OpenedColour());
-        QPainterPath edge = toTarget.map(picture_.opened);
-        if (!clips) edge = edge.intersected(circle);
-        painter.strokePath(edge, QPen(QColor(90, 90, 90), Line(target, 0.6)));
-    }
+    // The band edges show by their colours alone; only the failure contour
+    // is drawn, as polylines, which the painter strokes faster than paths.
+    painter.setPen(QPen(Qt::black, Line(target, 2.0), Qt::SolidLine, Qt::RoundCap));
+    for (const QPolygonF& line : picture_.failureLine.toSubpathPolygons(toTarget)) painter.drawPolyline(line);
+    // The opened planes over the bands, in a grey that no band has.
+    if (!picture_.opened.isEmpty()) fill(picture_.opened, OpenedColour());
     painter.restore();
 }
 
@@ -250,15 +294,15 @@ void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target, const Net
     }
     painter.setPen(Qt::black);
     painter.setFont(layout.legendFont);
-    DrawHaloText(painter, layout.name.box, Qt::AlignCenter, layout.name.text);
-    for (const NetLabel& label : layout.values) DrawHaloText(painter, label.box, Qt::AlignCenter, label.text);
+    HaloText(painter, layout.name.box, Qt::AlignCenter, layout.name.text);
+    for (const NetLabel& label : layout.values) HaloText(painter, label.box, Qt::AlignCenter, label.text);
     if (!layout.openedSwatch.isEmpty()) {
         painter.setPen(QPen(QColor(90, 90, 90), Line(target, 0.6)));
         painter.setBrush(OpenedColour());
         painter.drawRect(layout.openedSwatch);
         painter.setPen(Qt::black);
         for (const NetLabel& label : layout.openedLabels)
-            DrawHaloText(painter, label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+            HaloText(painter, label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
     }
     if (!layout.marker.isEmpty()) {
         // A triangle in the joint's colour pointing at its value.
@@ -281,9 +325,9 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
     painter.setFont(TextFont(target, 12));
     if (equal.all) {
         painter.setPen(Qt::black);
-        DrawHaloText(painter, target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
-                     Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
+        HaloText(painter, target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
+                 Qt::AlignLeft | Qt::AlignTop,
+                 QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
         painter.restore();
         return;
     }
@@ -296,10 +340,10 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
         const QPen pen(ColourOf(palette::kSigma[k]), Line(target, 1.6));
         painter.setPen(pen);
         const NetPlane plane = PlaneNormalTo(p.axes[k].downCosines);
-        painter.drawPath(PathOf(target, plane.arc, false));
+        painter.drawPolyline(PolylineOf(target, plane.arc));
         const QPointF at = ToTarget(target, plane.pole);
-        StrokeOnWhite(painter, CrossAt(at, half), pen);
-        DrawHaloText(painter, at + QPointF(half, -half), QString("s%1").arg(k + 1));
+        CrossOnWhite(painter, at, half, pen);
+        HaloText(painter, at + QPointF(half, -half), QString("s%1").arg(k + 1));
     }
     painter.restore();
 }
@@ -316,13 +360,13 @@ void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
         const QPen pen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine);
         painter.setPen(pen);
         const NetPlane plane = PlaneNormalTo(row);
-        painter.drawPath(PathOf(target, plane.arc, false));
+        painter.drawPolyline(PolylineOf(target, plane.arc));
         const QPointF at = ToTarget(target, plane.pole);
         QPen solid = pen;
         solid.setStyle(Qt::SolidLine);
-        StrokeOnWhite(painter, CrossAt(at, half), solid);
+        CrossOnWhite(painter, at, half, solid);
         painter.setPen(solid);
-        DrawHaloText(painter, at + QPointF(half, half * 2.5), names[k]);
+        HaloText(painter, at + QPointF(half, half * 2.5), names[k]);
     }
     painter.restore();
 }
@@ -332,7 +376,7 @@ void ExplorerNet::PaintJoint(QPainter& painter, const QRectF& target) const
     const QColor handle = ColourOf(palette::kJointHandle);
     painter.save();
     painter.setPen(QPen(handle, Line(target, 2.2)));
-    painter.drawPath(PathOf(target, PlaneNormalTo(JointNormal(State().joint)).arc, false));
+    painter.drawPolyline(PolylineOf(target, PlaneNormalTo(JointNormal(State().joint)).arc));
     painter.setBrush(handle);
     painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     const double radius = Unit(target, 6);

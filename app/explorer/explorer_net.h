@@ -108,16 +108,26 @@ private:
     NetLayers layers_;
     FieldKind kind_ = FieldKind::None;
     StabilityField field_;
-    FieldInputs fieldInputs_;  // what the field was computed from
+    GridStresses gridStresses_;  // kept while the stress stays: a pressure step only divides
+    FieldInputs fieldInputs_;    // what the field was computed from
     int fieldComputations_ = 0;
     FieldPicture picture_;  // the field's bands, lines and opened region on the net
     std::function<void(double, double)> mover_;
     // The field as drawn on screen, kept while the field and the size stay:
     // a joint that moves repaints the net but not the field.
+    struct FieldImageKey {
+        int computation = -1;
+        QSizeF size;
+        double ratio = 0, textScale = 0;
+        bool operator==(const FieldImageKey& o) const
+        {
+            return computation == o.computation && size == o.size && ratio == o.ratio &&
+                   textScale == o.textScale;
+        }
+    };
     mutable QImage fieldImage_;
-    mutable QSizeF fieldImageSize_;
-    mutable int fieldImageComputation_ = -1;
-    mutable double fieldImageScale_ = 0;
+    mutable QPointF fieldImageOffset_;  // of the image in the target
+    mutable FieldImageKey fieldImageKey_, fieldPaintedKey_;
     bool dragging_ = false;
 };
 

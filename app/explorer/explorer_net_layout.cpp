@@ -113,7 +113,9 @@ NetLayout ExplorerNet::LayoutAt(const QRectF& target, double factor, bool uprigh
         // A column right of the circle: marker, bar, numbers; the opened
         // planes' swatch below.
         const double x = centre.x() + reach;
-        const double entry = opened ? gap + 2 * lineHeight : 0;
+        // Room for the swatch is kept when no plane is opened, so that the
+        // bar stays put while the pressure changes.
+        const double entry = gap + 2 * lineHeight;
         const double room = target.height() - 2 * pad - lineHeight - entry;
         const double length = std::max(2 * lineHeight, std::min(1.6 * r, room));
         const double top =

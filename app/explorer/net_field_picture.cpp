@@ -40,12 +40,29 @@ FieldPicture FieldPictureOf(const StabilityField& field, double phiDegrees)
     if (field.kind == FieldKind::None || field.size == 0) return picture;
     const double low = picture.range.low, high = picture.range.high, span = high - low;
     StabilityField fill = field;
-    for (size_t k = 0; k < fill.values.size(); ++k) {
-        double& v = fill.values[k];
-        if (std::isfinite(v)) {
-            v = std::clamp(v, low, high);
-        } else if (field.effective[k] <= 0) {
-            v = FailsHigh(field.kind) ? high : low;
+    for (double& v : fill.values)
+        if (std::isfinite(v)) v = std::clamp(v, low, high);
+    // An opened node beside closed ones takes their mean: the field as it
+    // reaches sigma' = 0, so that no band of its own shows along the edge of
+    // the opened region (the safety factor drops to 0 there as the cohesion
+    // goes); one deeper inside lies under the opened region and takes the
+    // failure end.
+    const StabilityField clamped = fill;
+    for (int j = 0; j < field.size; ++j) {
+        for (int i = 0; i < field.size; ++i) {
+            const size_t k = field.Index(i, j);
+            if (std::isfinite(clamped.values[k]) || !(field.effective[k] <= 0)) continue;
+            double sum = 0;
+            int count = 0;
+            for (int dj = -1; dj <= 1; ++dj) {
+                for (int di = -1; di <= 1; ++di) {
+                    const int ni = i + di, nj = j + dj;
+                    if (ni < 0 || nj < 0 || ni >= field.size || nj >= field.size) continue;
+                    const double v = clamped.At(ni, nj);
+                    if (std::isfinite(v) && field.EffectiveAt(ni, nj) > 0) sum += v, ++count;
+                }
+            }
+            fill.values[k] = count > 0 ? sum / count : FailsHigh(field.kind) ? high : low;
         }
     }
     const std::optional<double> failure = FailureValue(field.kind, phiDegrees);
@@ -53,12 +70,8 @@ FieldPicture FieldPictureOf(const StabilityField& field, double phiDegrees)
         const double level = low + span * b / kFieldBands;
         FieldBand band;
         band.colour = MapColour(Closeness(field.kind, picture.range, level + span / (2 * kFieldBands)));
-        const std::vector<NetRing> rings = RegionAtOrAbove(fill, level);
-        AddRings(band.region, rings);
+        AddRings(band.region, RegionAtOrAbove(fill, level));
         picture.bands.push_back(band);
-        if (b == 0) continue;
-        if (failure && std::fabs(level - *failure) <= 1e-9 * span) continue;
-        picture.lines.addPath(LinesInside(rings));
     }
     if (failure) picture.failureLine = LinesInside(RegionAtOrAbove(fill, *failure));
     StabilityField opened = field;
