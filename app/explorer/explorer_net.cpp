@@ -171,7 +171,7 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     painter.drawPolygon(PolylineOf(target, PrimitiveCircle()));
     // The North mark above the top of the primitive circle.
     painter.drawLine(QPointF(centre.x(), centre.y() - r),
-                     QPointF(centre.x(), centre.y() - r + Unit(target, 8)));
+                     QPointF(centre.x(), centre.y() - r + Marker(target, 8)));
     painter.setFont(layout.northFont);
     HaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
     if (layers_.principal) PaintPrincipal(painter, target);
@@ -332,7 +332,7 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
         return;
     }
     const bool topPair = equal.topPair, bottomPair = equal.bottomPair;
-    const double half = Unit(target, 6);
+    const double half = Marker(target, 6);
     for (int k = 0; k < 3; ++k) {
         // The axes of an equal pair are not determined: they lie anywhere on
         // the plane normal to the distinct axis, which is drawn instead.
@@ -352,7 +352,7 @@ void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
 {
     painter.save();
     painter.setFont(TextFont(target, 12));
-    const double half = Unit(target, 5);
+    const double half = Marker(target, 5);
     const char* names[3] = {"x'", "y'", "z'"};
     for (int k = 0; k < 3; ++k) {
         const Vec3& row = State().user.rotation[k];
@@ -379,7 +379,7 @@ void ExplorerNet::PaintJoint(QPainter& painter, const QRectF& target) const
     painter.drawPolyline(PolylineOf(target, PlaneNormalTo(JointNormal(State().joint)).arc));
     painter.setBrush(handle);
     painter.setPen(QPen(Qt::black, Line(target, 1.0)));
-    const double radius = Unit(target, 6);
+    const double radius = Marker(target, 6);
     painter.drawEllipse(JointPoleAt(target), radius, radius);
     painter.restore();
 }
@@ -397,7 +397,7 @@ void ExplorerNet::mousePressEvent(QMouseEvent* event)
 {
     const QRectF target(rect());
     const QPointF offset = event->position() - JointPoleAt(target);
-    dragging_ = layers_.joint && std::hypot(offset.x(), offset.y()) <= std::max(8.0, Unit(target, 12));
+    dragging_ = layers_.joint && std::hypot(offset.x(), offset.y()) <= std::max(8.0, Marker(target, 12));
     if (dragging_) setCursor(Qt::ClosedHandCursor);
     ExplorerDiagram::mousePressEvent(event);
 }

@@ -90,6 +90,9 @@ protected:
 
 private:
     const AnalysisState& State() const { return model_.state(); }
+    // A marker's size: `base` px of a 400 px net, grown with the target and
+    // the text scale like the words beside it.
+    double Marker(const QRectF& target, double base) const { return Unit(target, base) * TextScale(); }
     void RefreshField();
     void PaintField(QPainter& painter, const QRectF& target) const;
     void PaintFieldCached(QPainter& painter, const QRectF& target) const;

@@ -140,13 +140,18 @@ TEST(ExplorerNetLegend, TheRangeStaysWhileThePressureChanges)
 }
 
 // The bar's ends: yellow where planes are closer to failure, whatever the
-// field: a high slip or dilation tendency, a low safety factor.
+// field: a high slip or dilation tendency, a low safety factor. On the net,
+// the plane normal to s1 (its pole East, beside the circle) carries no shear
+// and the highest normal stress: far from failure in every field.
 TEST(ExplorerNetLegend, TheYellowEndIsCloserToFailureInEveryField)
 {
     AnalysisModel model;
     Analyse(model, 0);
     ExplorerNet net(model);
+    net.SetLayers({false, false, false});
     const QSize size(900, 600);
+    const QRectF target(0, 0, size.width(), size.height());
+    const QPoint nearS1 = (target.center() + QPointF(0.95 * ExplorerNet::NetRadius(target), 0)).toPoint();
     // The bands at the ends of the bar.
     const QColor yellow = MapColour(0.95), blue = MapColour(0.05);
     for (FieldKind kind : kFields) {
@@ -157,6 +162,7 @@ TEST(ExplorerNetLegend, TheYellowEndIsCloserToFailureInEveryField)
         // The upright bar has its failure end up: 0 at the bottom, 1 at the top.
         EXPECT_EQ(image.pixel(layout.BarAt(1 - inset).toPoint()), yellow.rgb());
         EXPECT_EQ(image.pixel(layout.BarAt(inset).toPoint()), blue.rgb());
+        EXPECT_EQ(image.pixel(nearS1), blue.rgb()) << static_cast<int>(kind);
         const ValueRange range = net.ColourRange();
         const double failing = FailsHigh(kind) ? range.high : range.low;
         EXPECT_EQ(Closeness(kind, range, failing), 1);
