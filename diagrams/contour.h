@@ -1,5 +1,5 @@
-// Contour lines of a field sampled on a square grid over the net, by
-// marching squares; and the range a colour map spans over such a field.
+// Regions and contour lines of a field sampled on a square grid over the
+// net, by marching squares with edges interpolated linearly between nodes.
 #pragma once
 
 #include <vector>
@@ -9,23 +9,28 @@
 
 namespace tensorium {
 
-struct NetSegment {
-    NetPoint from, to;
-};
+// A closed polygon on the net: its last point joins its first.
+using NetRing = std::vector<NetPoint>;
+// An open line on the net.
+using NetLine = std::vector<NetPoint>;
 
-// The pieces of the line where `field` equals `level`, between the centres
-// of the cells; a square with a corner without a value has none. Where a
-// square's corners alternate (a saddle), its value at the centre decides
-// which corners the lines go round.
-std::vector<NetSegment> ContourSegments(const StabilityField& field, double level);
+// The rings bounding where the grid's values, interpolated linearly along
+// the squares' edges, are at least `level`; a node without a value, and
+// everything beyond the grid, counts as below. The rings never cross; the
+// region lies on the left of each (counterclockwise outer rings, clockwise
+// holes), so they fill with either fill rule. Where a square's corners
+// alternate (a saddle), the mean of its corners decides whether the two
+// corners at or above the level are joined through the centre.
+// A ring closing round nodes without a value crosses halfway between the
+// last node with a value and the first without.
+std::vector<NetRing> RegionAtOrAbove(const StabilityField& grid, double level);
 
-// The values a colour map spans: all but the two per cent at each end of the
-// finite values, since near tau = 0 or sigma' = 0 the quotients grow
-// without bound and would flatten the rest. A range of width one starting at
-// `low` when the values are all equal; [0, 1] without values.
-struct ValueRange {
-    double low = 0, high = 1;
-};
-ValueRange ColourRange(const StabilityField& field);
+// The pieces of the closed `ring` inside the primitive circle (radius 1),
+// each in the ring's order; a ring wholly inside comes back as one line
+// that ends where it starts.
+std::vector<NetLine> ClipToDisk(const NetRing& ring);
+
+// The signed area of a ring: positive when counterclockwise (x East, y North).
+double RingArea(const NetRing& ring);
 
 }  // namespace tensorium

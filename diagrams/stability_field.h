@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "core/principal_solver.h"
@@ -22,21 +23,72 @@ struct FieldInputs {
     bool operator==(const FieldInputs& other) const;
 };
 
+// The grid's nodes run from -Extent() to +Extent() on both axes, one and a
+// half spacings beyond the primitive circle, so that every square of four
+// nodes that the circle touches has a value at each corner.
 struct StabilityField {
     FieldKind kind = FieldKind::None;
-    int size = 0;                // cells along each side
-    std::vector<double> values;  // row-major from North-West; NaN outside or without a value
-    double low = 0, high = 0;    // range of the finite values
+    int size = 0;                // nodes along each side
+    std::vector<double> values;  // row-major from North-West; NaN outside, without a value or opened
+    // sigma' = sigma - p of the plane at each node; NaN outside. Below zero the
+    // pore pressure has opened the plane: it has no friction to speak of, so
+    // its slip tendency and safety factor are left out (NaN in `values`) rather
+    // than stored as negative or meaningless quotients. Its dilation tendency
+    // does not divide by sigma' and is kept.
+    std::vector<double> effective;
+    int openedNodes = 0;       // nodes with sigma' < 0
+    double low = 0, high = 0;  // range of the finite values
 
-    // The cell centre of column i, row j on the net (x East, y North).
-    double X(int i) const { return -1 + (2 * i + 1.0) / size; }
-    double Y(int j) const { return 1 - (2 * j + 1.0) / size; }
-    // How far outside the primitive circle cells still hold a value (that of
-    // the point on the circle): one and a half cells.
-    double Margin() const { return 3.0 / size; }
-    double At(int i, int j) const { return values[static_cast<std::size_t>(j) * size + i]; }
+    double Spacing() const { return 2 * Extent() / (size - 1); }
+    double Extent() const { return (size - 1.0) / (size - 4.0); }
+    // The node of column i, row j on the net (x East, y North).
+    double X(int i) const { return -Extent() + i * Spacing(); }
+    double Y(int j) const { return Extent() - j * Spacing(); }
+    // How far outside the primitive circle nodes still hold a value (that of
+    // the point on the circle): one and a half spacings.
+    double Margin() const { return 1.5 * Spacing(); }
+    double At(int i, int j) const { return values[Index(i, j)]; }
+    double EffectiveAt(int i, int j) const { return effective[Index(i, j)]; }
+    bool Opened(int i, int j) const { return effective[Index(i, j)] < 0; }
+    std::size_t Index(int i, int j) const { return static_cast<std::size_t>(j) * size + i; }
 };
 
+// The normal and shear stress of the plane at every node of a grid (NaN
+// outside): all of the field's work that a change of pore pressure or
+// strength leaves as it is.
+struct GridStresses {
+    int size = 0;
+    StressState stress;
+    std::vector<double> sigma, tau;
+
+    bool Of(const StressState& stress, int size) const;
+};
+GridStresses StressesOnGrid(const StressState& stress, int size);
+
+// `size` nodes along each side, at least 5.
 StabilityField ComputeField(FieldKind kind, const FieldInputs& inputs, int size);
+// The same from the stresses on the grid of `inputs.stress`.
+StabilityField ComputeField(FieldKind kind, const FieldInputs& inputs, const GridStresses& stresses);
+
+// The fixed span of a field's colour map, so that the colours keep their
+// meaning while the pore pressure changes: values beyond it take the colour
+// of its end.
+//  - dilation tendency: its whole range, 0 to 1;
+//  - safety factor: 0 to 2, failure (1) in the middle;
+//  - slip tendency: 0 to 2 tan(phi), so that slip on a cohesionless plane
+//    (Ts = tan phi) lies in the middle as SF = 1 does. It depends on the
+//    friction angle and never on the pressure; 0 to 1 without friction.
+struct ValueRange {
+    double low = 0, high = 1;
+};
+ValueRange FieldRange(FieldKind kind, double phiDegrees);
+
+// The value at which a plane fails: SF = 1, Ts = tan(phi); none for the
+// dilation tendency or without friction.
+std::optional<double> FailureValue(FieldKind kind, double phiDegrees);
+
+// Whether high values are closer to failure (slip and dilation tendency), or
+// low ones (safety factor).
+bool FailsHigh(FieldKind kind);
 
 }  // namespace tensorium

@@ -20,4 +20,12 @@ QColor MapColour(double t)
     return QColor(mix(0), mix(1), mix(2));
 }
 
+double Closeness(FieldKind kind, const ValueRange& range, double value)
+{
+    const double t = std::clamp((value - range.low) / (range.high - range.low), 0.0, 1.0);
+    return FailsHigh(kind) ? t : 1 - t;
+}
+
+QColor OpenedColour() { return QColor(196, 196, 196); }
+
 }  // namespace tensorium

@@ -1,10 +1,12 @@
 #include "app/explorer/explorer_net.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -18,8 +20,9 @@
 namespace tensorium {
 namespace {
 
-constexpr int kFieldCells = 64;
-constexpr int kBands = 10;
+// Nodes of the field's grid along each side: its contours stay smooth at
+// 1600 x 900 and a pore pressure step computes it in well under a millisecond.
+constexpr int kFieldNodes = 64;
 
 QPainterPath PathOf(const QRectF& target, const std::vector<NetPoint>& points, bool closed)
 {
@@ -36,15 +39,52 @@ QPainterPath PathOf(const QRectF& target, const std::vector<NetPoint>& points, b
     return path;
 }
 
-// A cross of half-size `half` at `at`.
-QPainterPath CrossAt(const QPointF& at, double half)
+// The same as a polyline, which the painter strokes much faster than a path.
+QPolygonF PolylineOf(const QRectF& target, const std::vector<NetPoint>& points)
 {
-    QPainterPath path;
-    path.moveTo(at + QPointF(-half, -half));
-    path.lineTo(at + QPointF(half, half));
-    path.moveTo(at + QPointF(-half, half));
-    path.lineTo(at + QPointF(half, -half));
-    return path;
+    QPolygonF line;
+    line.reserve(static_cast<int>(points.size()));
+    for (const NetPoint& p : points) line << ExplorerNet::ToTarget(target, p);
+    return line;
+}
+
+// A cross of half-size `half` at `at` in `pen`, over a white one a little
+// wider, so that it shows over any colour of a field.
+void CrossOnWhite(QPainter& painter, const QPointF& at, double half, const QPen& pen)
+{
+    const QLineF lines[2] = {{at + QPointF(-half, -half), at + QPointF(half, half)},
+                             {at + QPointF(-half, half), at + QPointF(half, -half)}};
+    QPen under = pen;
+    under.setColor(Qt::white);
+    under.setWidthF(pen.widthF() * 2.2);
+    painter.setPen(under);
+    painter.drawLines(lines, 2);
+    painter.setPen(pen);
+    painter.drawLines(lines, 2);
+}
+
+// Text with a light halo, as DrawHaloText draws it but from the glyph cache:
+// the text in white at eight points round the halo's edge, then in the pen.
+// Glyph outlines stroked as paths cost half a millisecond a label.
+void HaloText(QPainter& painter, const QPointF& baseline, const QString& text)
+{
+    const double width = std::max(1.0, QFontMetricsF(painter.font()).height() / 12.0);
+    const QPen pen = painter.pen();
+    painter.setPen(QColor(255, 255, 255, 220));
+    for (int k = 0; k < 8; ++k) {
+        const double angle = k * M_PI / 4;
+        painter.drawText(baseline + width * QPointF(std::cos(angle), std::sin(angle)), text);
+    }
+    painter.setPen(pen);
+    painter.drawText(baseline, text);
+}
+
+// The same for a single line placed by `flags` within `rect`.
+void HaloText(QPainter& painter, const QRectF& rect, int flags, const QString& text)
+{
+    const QFontMetricsF metrics(painter.font());
+    const QRectF box = metrics.boundingRect(rect, flags, text);
+    HaloText(painter, QPointF(box.left(), box.top() + metrics.ascent()), text);
 }
 
 }  // namespace
@@ -85,9 +125,12 @@ void ExplorerNet::RefreshField()
                              s.joint.phi, s.joint.c,      s.porePressure};
     if (field_.kind == kind_ && field_.size > 0 && inputs == fieldInputs_) return;
     fieldInputs_ = inputs;
-    field_ = ComputeField(kind_, inputs, kFieldCells);
+    if (kind_ != FieldKind::None && !gridStresses_.Of(s.stress, kFieldNodes))
+        gridStresses_ = StressesOnGrid(s.stress, kFieldNodes);
+    field_ = kind_ == FieldKind::None ? ComputeField(kind_, inputs, kFieldNodes)
+                                      : ComputeField(kind_, inputs, gridStresses_);
     ++fieldComputations_;
-    fieldRange_ = ColourRange(field_);
+    picture_ = FieldPictureOf(field_, s.joint.phi);
 }
 
 double ExplorerNet::NetRadius(const QRectF& target)
@@ -116,21 +159,21 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
 {
     painter.save();
     painter.fillRect(target, Qt::white);
+    const NetLayout layout = LayoutFor(target);
     const QPointF centre = target.center();
     const double r = NetRadius(target);
     if (kind_ != FieldKind::None) {
         PaintFieldCached(painter, target);
-        PaintLegend(painter, target);
+        PaintLegend(painter, target, layout);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, Line(target, 1.5)));
-    painter.drawPath(PathOf(target, PrimitiveCircle(), true));
+    painter.drawPolygon(PolylineOf(target, PrimitiveCircle()));
     // The North mark above the top of the primitive circle.
-    painter.setFont(TextFont(target, 14));
-    const QRectF north(centre.x() - r, centre.y() - r - Unit(target, 24), 2 * r, Unit(target, 22));
-    painter.drawText(north, Qt::AlignHCenter | Qt::AlignBottom, "N");
     painter.drawLine(QPointF(centre.x(), centre.y() - r),
-                     QPointF(centre.x(), centre.y() - r + Unit(target, 8)));
+                     QPointF(centre.x(), centre.y() - r + Marker(target, 8)));
+    painter.setFont(layout.northFont);
+    HaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
     if (layers_.principal) PaintPrincipal(painter, target);
     if (layers_.user) PaintUser(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
@@ -138,84 +181,139 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
 }
 
 // On screen and into images the field comes from a picture made once per
-// field and size; files and printers get its vectors.
+// field and size, so that a joint that moves repaints the net but not the
+// field; files and printers get its vectors. A field painted for the first
+// time (a step of the pore pressure) is painted directly: the picture is made
+// only when the same field is painted again.
 void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) const
 {
     const QPaintEngine* engine = painter.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster) return PaintField(painter, target);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    if (fieldImageComputation_ != fieldComputations_ || fieldImageSize_ != target.size() ||
-        fieldImage_.devicePixelRatioF() != ratio || fieldImageScale_ != TextScale()) {
-        fieldImage_ = QImage((target.size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    const FieldImageKey key{fieldComputations_, target.size(), ratio, TextScale()};
+    if (key == fieldImageKey_) {
+        painter.drawImage(target.topLeft() + fieldImageOffset_, fieldImage_);
+        return;
+    }
+    if (!(key == fieldPaintedKey_)) {
+        fieldPaintedKey_ = key;
+        return PaintField(painter, target);
+    }
+    // Only the square round the circle, from a whole pixel of the target.
+    const double r = NetRadius(target);
+    fieldImageOffset_ =
+        QPointF(std::floor(target.width() / 2 - r - 2), std::floor(target.height() / 2 - r - 2));
+    const QSize pixels = QSizeF(std::ceil(2 * r + 6) * ratio, std::ceil(2 * r + 6) * ratio).toSize();
+    if (fieldImage_.size() != pixels || fieldImage_.devicePixelRatioF() != ratio) {
+        // Opaque on the net's white ground: drawn by copying, not blending.
+        fieldImage_ = QImage(pixels, QImage::Format_RGB32);
         fieldImage_.setDevicePixelRatio(ratio);
-        fieldImage_.fill(Qt::transparent);
+    }
+    fieldImage_.fill(Qt::white);
+    {
         QPainter image(&fieldImage_);
         image.setRenderHint(QPainter::Antialiasing);
-        PaintField(image, QRectF(QPointF(), target.size()));
-        fieldImageSize_ = target.size();
-        fieldImageComputation_ = fieldComputations_;
-        fieldImageScale_ = TextScale();
+        PaintField(image, QRectF(-fieldImageOffset_, target.size()));
     }
-    painter.drawImage(target.topLeft(), fieldImage_);
+    fieldImageKey_ = key;
+    painter.drawImage(target.topLeft() + fieldImageOffset_, fieldImage_);
 }
 
+// The field's bands, clipped to the primitive circle: by the painter on
+// screen and into images; into files, whose SVG writer drops clip paths, as
+// polygons cut to the circle.
 void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
 {
     const double r = NetRadius(target);
+    const QTransform toTarget(r, 0, 0, -r, target.center().x(), target.center().y());
+    const QPainterPath circle = PathOf(target, PrimitiveCircle(), true);
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool clips = engine && engine->type() == QPaintEngine::Raster;
     painter.save();
-    QPainterPath circle;
-    circle.addEllipse(target.center(), r, r);
-    painter.setClipPath(circle);
-    painter.setPen(Qt::NoPen);
-    // Cells drawn without antialiasing meet without seams.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const double cell = 2 * r / field_.size;
-    const double span = fieldRange_.high - fieldRange_.low;
-    auto band = [&](double v) {
-        return std::clamp(static_cast<int>((v - fieldRange_.low) / span * kBands), 0, kBands - 1);
+    if (clips) painter.setClipPath(circle);
+    auto fill = [&](const QPainterPath& region, const QColor& colour) {
+        const QPainterPath path = toTarget.map(region);
+        painter.fillPath(clips ? path : path.intersected(circle), colour);
     };
-    // Filled bands: each cell in the colour of its band.
-    for (int j = 0; j < field_.size; ++j) {
-        for (int i = 0; i < field_.size; ++i) {
-            const double v = field_.At(i, j);
-            if (!std::isfinite(v)) continue;
-            painter.setBrush(MapColour((band(v) + 0.5) / kBands));
-            const QPointF at = ToTarget(target, {field_.X(i), field_.Y(j)});
-            // A hair wider than the cell, so that no seam shows between cells.
-            painter.drawRect(QRectF(at.x() - cell / 2, at.y() - cell / 2, cell * 1.02, cell * 1.02));
-        }
-    }
-    // Contour lines between the bands.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(40, 40, 40), Line(target, 1.0)));
-    for (int b = 1; b < kBands; ++b) {
-        for (const NetSegment& segment : ContourSegments(field_, fieldRange_.low + span * b / kBands))
-            painter.drawLine(ToTarget(target, segment.from), ToTarget(target, segment.to));
-    }
+    for (const FieldBand& band : picture_.bands)
+        if (!band.region.isEmpty()) fill(band.region, band.colour);
+    painter.setBrush(Qt::NoBrush);
+    // The band edges show by their colours alone; only the failure contour
+    // is drawn, as polylines, which the painter strokes faster than paths.
+    painter.setPen(QPen(Qt::black, Line(target, 2.0), Qt::SolidLine, Qt::RoundCap));
+    for (const QPolygonF& line : picture_.failureLine.toSubpathPolygons(toTarget)) painter.drawPolyline(line);
+    // The opened planes over the bands, in a grey that no band has.
+    if (!picture_.opened.isEmpty()) fill(picture_.opened, OpenedColour());
     painter.restore();
 }
 
-void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target) const
+std::optional<double> ExplorerNet::JointValue(bool* opened) const
 {
-    const QPointF centre = target.center();
-    const double r = NetRadius(target);
-    const QRectF bar(centre.x() - r, centre.y() + r + Unit(target, 10), 2 * r, Unit(target, 9));
+    const PlaneStability& s = State().jointStability;
+    *opened = layers_.joint && s.sigmaEff < 0;
+    if (!layers_.joint || *opened) return std::nullopt;
+    switch (kind_) {
+        case FieldKind::SlipTendency: return s.slipTendency;
+        case FieldKind::DilationTendency: return s.dilationTendency;
+        case FieldKind::SafetyFactor: return s.safetyFactor;
+        default: return std::nullopt;
+    }
+}
+
+bool ExplorerNet::ShowsOpened() const
+{
+    bool jointOpened = false;
+    JointValue(&jointOpened);
+    return kind_ != FieldKind::None && (field_.openedNodes > 0 || jointOpened);
+}
+
+void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target, const NetLayout& layout) const
+{
+    const ValueRange range = picture_.range;
     painter.save();
     painter.setPen(Qt::NoPen);
-    for (int b = 0; b < kBands; ++b) {
-        painter.setBrush(MapColour((b + 0.5) / kBands));
-        painter.drawRect(QRectF(bar.left() + bar.width() * b / kBands, bar.top(), bar.width() / kBands + 0.5,
-                                bar.height()));
+    // The bar in the bands of the field, its failure end up or right.
+    const double half = (layout.upright ? layout.bar.width() : layout.bar.height()) / 2;
+    auto across = [&](double t, double reach) {
+        const QPointF at = layout.BarAt(t);
+        return layout.upright ? QLineF(at.x() - reach, at.y(), at.x() + reach, at.y())
+                              : QLineF(at.x(), at.y() - reach, at.x(), at.y() + reach);
+    };
+    for (int b = 0; b < kFieldBands; ++b) {
+        painter.setBrush(MapColour((b + 0.5) / kFieldBands));
+        const QLineF from = across(static_cast<double>(b) / kFieldBands, half);
+        const QLineF to = across(static_cast<double>(b + 1) / kFieldBands, half);
+        painter.drawPolygon(QPolygonF({from.p1(), from.p2(), to.p2(), to.p1()}));
     }
-    painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(bar);
-    painter.setFont(TextFont(target, 11));
-    const QString names[] = {"", "Slip tendency", "Dilation tendency", "Safety factor"};
-    const QRectF labels(bar.left(), bar.bottom(), bar.width(), target.bottom() - bar.bottom());
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QString::number(fieldRange_.low, 'g', 3));
-    painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, names[static_cast<int>(kind_)]);
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(fieldRange_.high, 'g', 3));
+    painter.setPen(QPen(QColor(40, 40, 40), Line(target, 0.6)));
+    painter.drawRect(layout.bar);
+    if (const std::optional<double> failure = FailureValue(kind_, State().joint.phi)) {
+        painter.setPen(QPen(Qt::black, Line(target, 2.0)));
+        painter.drawLine(across(Closeness(kind_, range, *failure), half * 1.3));
+    }
+    painter.setPen(Qt::black);
+    painter.setFont(layout.legendFont);
+    HaloText(painter, layout.name.box, Qt::AlignCenter, layout.name.text);
+    for (const NetLabel& label : layout.values) HaloText(painter, label.box, Qt::AlignCenter, label.text);
+    if (!layout.openedSwatch.isEmpty()) {
+        painter.setPen(QPen(QColor(90, 90, 90), Line(target, 0.6)));
+        painter.setBrush(OpenedColour());
+        painter.drawRect(layout.openedSwatch);
+        painter.setPen(Qt::black);
+        for (const NetLabel& label : layout.openedLabels)
+            HaloText(painter, label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+    }
+    if (!layout.marker.isEmpty()) {
+        // A triangle in the joint's colour pointing at its value.
+        const QRectF m = layout.marker;
+        const QPolygonF triangle =
+            layout.upright ? QPolygonF({m.topLeft(), QPointF(m.right(), m.center().y()), m.bottomLeft()})
+                           : QPolygonF({m.topLeft(), m.topRight(), QPointF(m.center().x(), m.bottom())});
+        painter.setBrush(ColourOf(palette::kJointHandle));
+        painter.setPen(QPen(Qt::black, std::max(1.0, Line(target, 0.5) / 2)));
+        painter.drawPolygon(triangle);
+    }
     painter.restore();
 }
 
@@ -227,24 +325,25 @@ void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
     painter.setFont(TextFont(target, 12));
     if (equal.all) {
         painter.setPen(Qt::black);
-        painter.drawText(target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
-                         Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
+        HaloText(painter, target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
+                 Qt::AlignLeft | Qt::AlignTop,
+                 QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
         painter.restore();
         return;
     }
     const bool topPair = equal.topPair, bottomPair = equal.bottomPair;
-    const double half = Unit(target, 6);
+    const double half = Marker(target, 6);
     for (int k = 0; k < 3; ++k) {
         // The axes of an equal pair are not determined: they lie anywhere on
         // the plane normal to the distinct axis, which is drawn instead.
         if ((topPair && k < 2) || (bottomPair && k > 0)) continue;
-        painter.setPen(QPen(ColourOf(palette::kSigma[k]), Line(target, 1.6)));
+        const QPen pen(ColourOf(palette::kSigma[k]), Line(target, 1.6));
+        painter.setPen(pen);
         const NetPlane plane = PlaneNormalTo(p.axes[k].downCosines);
-        painter.drawPath(PathOf(target, plane.arc, false));
+        painter.drawPolyline(PolylineOf(target, plane.arc));
         const QPointF at = ToTarget(target, plane.pole);
-        painter.drawPath(CrossAt(at, half));
-        painter.drawText(at + QPointF(half, -half), QString("s%1").arg(k + 1));
+        CrossOnWhite(painter, at, half, pen);
+        HaloText(painter, at + QPointF(half, -half), QString("s%1").arg(k + 1));
     }
     painter.restore();
 }
@@ -253,17 +352,21 @@ void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
 {
     painter.save();
     painter.setFont(TextFont(target, 12));
-    const double half = Unit(target, 5);
+    const double half = Marker(target, 5);
     const char* names[3] = {"x'", "y'", "z'"};
     for (int k = 0; k < 3; ++k) {
         const Vec3& row = State().user.rotation[k];
         if (Norm(row) == 0) continue;
-        painter.setPen(QPen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine));
+        const QPen pen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine);
+        painter.setPen(pen);
         const NetPlane plane = PlaneNormalTo(row);
-        painter.drawPath(PathOf(target, plane.arc, false));
+        painter.drawPolyline(PolylineOf(target, plane.arc));
         const QPointF at = ToTarget(target, plane.pole);
-        painter.drawPath(CrossAt(at, half));
-        painter.drawText(at + QPointF(half, half * 2.5), names[k]);
+        QPen solid = pen;
+        solid.setStyle(Qt::SolidLine);
+        CrossOnWhite(painter, at, half, solid);
+        painter.setPen(solid);
+        HaloText(painter, at + QPointF(half, half * 2.5), names[k]);
     }
     painter.restore();
 }
@@ -273,10 +376,10 @@ void ExplorerNet::PaintJoint(QPainter& painter, const QRectF& target) const
     const QColor handle = ColourOf(palette::kJointHandle);
     painter.save();
     painter.setPen(QPen(handle, Line(target, 2.2)));
-    painter.drawPath(PathOf(target, PlaneNormalTo(JointNormal(State().joint)).arc, false));
+    painter.drawPolyline(PolylineOf(target, PlaneNormalTo(JointNormal(State().joint)).arc));
     painter.setBrush(handle);
     painter.setPen(QPen(Qt::black, Line(target, 1.0)));
-    const double radius = Unit(target, 6);
+    const double radius = Marker(target, 6);
     painter.drawEllipse(JointPoleAt(target), radius, radius);
     painter.restore();
 }
@@ -294,7 +397,7 @@ void ExplorerNet::mousePressEvent(QMouseEvent* event)
 {
     const QRectF target(rect());
     const QPointF offset = event->position() - JointPoleAt(target);
-    dragging_ = layers_.joint && std::hypot(offset.x(), offset.y()) <= std::max(8.0, Unit(target, 12));
+    dragging_ = layers_.joint && std::hypot(offset.x(), offset.y()) <= std::max(8.0, Marker(target, 12));
     if (dragging_) setCursor(Qt::ClosedHandCursor);
     ExplorerDiagram::mousePressEvent(event);
 }

@@ -1,16 +1,20 @@
 // The explorer's equal-area net: principal, user and joint planes with their
-// poles, an optional stability field coloured at the poles, and the joint's
-// pole that can be dragged or moved with the arrow keys. It draws the
-// analysis model as it stands; it keeps only the field it has computed.
+// poles, an optional stability field coloured at the poles with its legend,
+// and the joint's pole that can be dragged or moved with the arrow keys. It
+// draws the analysis model as it stands; it keeps only the field it has
+// computed and the picture of it.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "app/explorer/explorer_diagram.h"
+#include "app/explorer/net_field_picture.h"
 #include "core/analysis_model.h"
-#include "diagrams/contour.h"
 #include "diagrams/net_projection.h"
 #include "diagrams/stability_field.h"
 
@@ -18,6 +22,33 @@ namespace tensorium {
 
 struct NetLayers {
     bool principal = true, user = false, joint = true;
+};
+
+struct NetLabel {
+    QRectF box;  // the text's own box
+    QString text;
+};
+
+// Where the net puts its words and its legend in a target, measured once for
+// the painting and for whoever checks that nothing clips or overlaps.
+struct NetLayout {
+    QFont northFont, legendFont;
+    NetLabel north;                // "N" above the primitive circle
+    bool legend = false;           // a field is shown
+    bool upright = false;          // the bar stands beside the circle, else it lies under it
+    NetLabel name;                 // the field's name
+    QRectF bar;                    // the colour bar, the failure end up or right
+    std::vector<NetLabel> values;  // numbers along the bar
+    QRectF openedSwatch;           // empty when no plane is opened
+    std::vector<NetLabel> openedLabels;
+    QRectF marker;      // the joint's marker, empty without one
+    QPointF markerTip;  // where it points: on the bar or the swatch
+
+    // The point of the bar's axis at closeness t (0 far from failure, 1 at it).
+    QPointF BarAt(double t) const;
+    // Every box that must lie in the target, apart from each other and from
+    // the primitive circle.
+    std::vector<QRectF> Boxes() const;
 };
 
 class ExplorerNet : public ExplorerDiagram {
@@ -37,6 +68,8 @@ public:
     }
 
     const StabilityField& Field() const { return field_; }
+    // The fixed range the field's colours span.
+    ValueRange ColourRange() const { return picture_.range; }
     // How often the field was computed (once per stress state and pressure).
     int FieldComputations() const { return fieldComputations_; }
 
@@ -47,6 +80,7 @@ public:
     QPointF JointPoleAt(const QRectF& target) const;
 
     void Paint(QPainter& painter, const QRectF& target) const override;
+    NetLayout LayoutFor(const QRectF& target) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -56,10 +90,18 @@ protected:
 
 private:
     const AnalysisState& State() const { return model_.state(); }
+    // A marker's size: `base` px of a 400 px net, grown with the target and
+    // the text scale like the words beside it.
+    double Marker(const QRectF& target, double base) const { return Unit(target, base) * TextScale(); }
     void RefreshField();
     void PaintField(QPainter& painter, const QRectF& target) const;
     void PaintFieldCached(QPainter& painter, const QRectF& target) const;
-    void PaintLegend(QPainter& painter, const QRectF& target) const;
+    void PaintLegend(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
+    // The joint's value in the field shown, or none; `opened` when sigma' < 0.
+    std::optional<double> JointValue(bool* opened) const;
+    bool ShowsOpened() const;
+    // The layout with the legend's text at `factor` of its size.
+    NetLayout LayoutAt(const QRectF& target, double factor, bool upright) const;
     void PaintPrincipal(QPainter& painter, const QRectF& target) const;
     void PaintUser(QPainter& painter, const QRectF& target) const;
     void PaintJoint(QPainter& painter, const QRectF& target) const;
@@ -69,16 +111,26 @@ private:
     NetLayers layers_;
     FieldKind kind_ = FieldKind::None;
     StabilityField field_;
-    FieldInputs fieldInputs_;  // what the field was computed from
+    GridStresses gridStresses_;  // kept while the stress stays: a pressure step only divides
+    FieldInputs fieldInputs_;    // what the field was computed from
     int fieldComputations_ = 0;
-    ValueRange fieldRange_;  // the coloured range
+    FieldPicture picture_;  // the field's bands, lines and opened region on the net
     std::function<void(double, double)> mover_;
     // The field as drawn on screen, kept while the field and the size stay:
     // a joint that moves repaints the net but not the field.
+    struct FieldImageKey {
+        int computation = -1;
+        QSizeF size;
+        double ratio = 0, textScale = 0;
+        bool operator==(const FieldImageKey& o) const
+        {
+            return computation == o.computation && size == o.size && ratio == o.ratio &&
+                   textScale == o.textScale;
+        }
+    };
     mutable QImage fieldImage_;
-    mutable QSizeF fieldImageSize_;
-    mutable int fieldImageComputation_ = -1;
-    mutable double fieldImageScale_ = 0;
+    mutable QPointF fieldImageOffset_;  // of the image in the target
+    mutable FieldImageKey fieldImageKey_, fieldPaintedKey_;
     bool dragging_ = false;
 };
 

@@ -1,4 +1,4 @@
-// Marching squares and the colour range, on fields whose contours are known.
+// Regions and lines of marching squares, on fields whose contours are known.
 #include "diagrams/contour.h"
 
 #include <gtest/gtest.h>
@@ -21,99 +21,115 @@ StabilityField Sampled(int size, const std::function<double(double, double)>& f)
     return field;
 }
 
-// On a plane field the interpolation is exact: every piece lies on the line.
-TEST(Contour, APlaneFieldGivesItsStraightLineWhole)
+double Length(const NetLine& line)
+{
+    double length = 0;
+    for (size_t k = 1; k < line.size(); ++k)
+        length += std::hypot(line[k].x - line[k - 1].x, line[k].y - line[k - 1].y);
+    return length;
+}
+
+// On a plane field the interpolation is exact: the ring runs along the line
+// wherever it is not closing round the edge of the grid.
+TEST(Region, APlaneFieldIsCutAlongItsLine)
 {
     const StabilityField field = Sampled(16, [](double x, double y) { return 2 * x - y; });
+    const double edge = field.Extent();
     for (double level : {0.0, 0.37, -1.1}) {
-        const std::vector<NetSegment> segments = ContourSegments(field, level);
-        ASSERT_FALSE(segments.empty());
-        double length = 0;
-        for (const NetSegment& s : segments) {
-            for (const NetPoint& p : {s.from, s.to}) EXPECT_NEAR(2 * p.x - p.y, level, 8 * DBL_EPSILON);
-            length += std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
+        const std::vector<NetRing> rings = RegionAtOrAbove(field, level);
+        ASSERT_EQ(rings.size(), 1u) << level;
+        EXPECT_GT(RingArea(rings[0]), 0) << "counterclockwise round the region";
+        int onLine = 0;
+        for (const NetPoint& p : rings[0]) {
+            if (std::fabs(p.x) > edge || std::fabs(p.y) > edge) continue;  // closing outside the grid
+            // A few roundings of values of order 2 and of the interpolation.
+            EXPECT_NEAR(2 * p.x - p.y, level, 16 * DBL_EPSILON) << p.x << ", " << p.y;
+            ++onLine;
         }
-        // The line between the outermost cell centres, which lie at +-(1 - 1/16).
-        const double edge = 1 - 1.0 / 16;
-        double y0 = 2 * -edge - level, y1 = 2 * edge - level;
-        double x0 = -edge, x1 = edge;
-        auto clip = [&](double& x, double& y, double yLimit) {
-            x = (yLimit + level) / 2;
-            y = yLimit;
-        };
-        if (y0 < -edge) clip(x0, y0, -edge);
-        if (y1 > edge) clip(x1, y1, edge);
-        EXPECT_NEAR(length, std::hypot(x1 - x0, y1 - y0), 1e-12) << level;
+        EXPECT_GT(onLine, 10);
     }
 }
 
-TEST(Contour, ACircleIsClosedAndRound)
+// A disk of radius 1/2 as the region where -|p| >= -1/2, and as a hole in
+// the region where |p| >= 1/2. The crossings lie on the circle to within
+// the linear interpolation of a cone over one spacing h, of order h^2.
+TEST(Region, ACircleIsRoundAndItsHoleRunsClockwise)
 {
-    const StabilityField field = Sampled(64, [](double x, double y) { return std::hypot(x, y); });
-    const std::vector<NetSegment> segments = ContourSegments(field, 0.5);
-    double length = 0;
-    for (const NetSegment& s : segments) {
-        // The linear interpolation of a cone lies within a small part of a cell of the circle.
-        EXPECT_NEAR(std::hypot(s.from.x, s.from.y), 0.5, 0.002);
-        length += std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
-    }
-    EXPECT_NEAR(length, 2 * M_PI * 0.5, 0.01);
-    // Closed: every end meets exactly one other end.
-    for (const NetSegment& s : segments) {
-        int meets = 0;
-        for (const NetSegment& o : segments)
-            for (const NetPoint& p : {o.from, o.to})
-                if (std::hypot(p.x - s.to.x, p.y - s.to.y) < 1e-12) ++meets;
-        EXPECT_EQ(meets, 2) << "its own end and one other";
-    }
+    const StabilityField cone = Sampled(64, [](double x, double y) { return -std::hypot(x, y); });
+    const double h = cone.Spacing();
+    const std::vector<NetRing> disk = RegionAtOrAbove(cone, -0.5);
+    ASSERT_EQ(disk.size(), 1u);
+    for (const NetPoint& p : disk[0]) EXPECT_NEAR(std::hypot(p.x, p.y), 0.5, h * h);
+    EXPECT_NEAR(RingArea(disk[0]), M_PI / 4, 2 * M_PI * 0.5 * h * h);
+
+    StabilityField bowl = cone;
+    for (double& v : bowl.values) v = -v;
+    const std::vector<NetRing> rings = RegionAtOrAbove(bowl, 0.5);
+    ASSERT_EQ(rings.size(), 2u) << "the grid's outline and the hole";
+    const double a = RingArea(rings[0]), b = RingArea(rings[1]);
+    const double hole = std::min(a, b), outer = std::max(a, b);
+    EXPECT_NEAR(hole, -RingArea(disk[0]), 64 * DBL_EPSILON) << "the same crossings, the other way round";
+    // The outline closes halfway to the nodes beyond the grid, and cuts each
+    // corner square's corner by a triangle of legs h / 2.
+    const double side = 2 * (cone.Extent() + h / 2);
+    // The shoelace sum rounds once per point, each term of order side^2.
+    const double points = static_cast<double>(rings[0].size() + rings[1].size());
+    EXPECT_NEAR(outer, side * side - h * h / 2, points * side * side * DBL_EPSILON);
 }
 
-TEST(Contour, ASaddleIsCutRoundTheCornersAwayFromTheCentre)
+// Corners NW and SE of one square at 1, all else 0: the square's mean (0.5)
+// joins the two high corners below it and parts them above it.
+TEST(Region, ASaddleIsJoinedOrPartedByItsMean)
 {
-    // Corners (from the North-West, clockwise): 1, 0, 1, 0 with the centre above 0.5.
-    StabilityField field;
-    field.size = 2;
-    field.values = {1, 0, 0, 1};  // rows from the North: NW NE / SW SE
-    const std::vector<NetSegment> segments = ContourSegments(field, 0.4);
-    ASSERT_EQ(segments.size(), 2u);
-    // The centre (value 0.5) is above the level, so the two low corners (NE and
-    // SW) are cut off: each piece keeps to its own corner's quadrant.
-    for (const NetSegment& s : segments) {
-        const double mx = (s.from.x + s.to.x) / 2, my = (s.from.y + s.to.y) / 2;
-        EXPECT_GT(mx * my, 0) << "in the NE or SW quadrant";
-    }
-    field.values = {0, 1, 1, 0};
-    for (const NetSegment& s : ContourSegments(field, 0.6)) {
-        const double mx = (s.from.x + s.to.x) / 2, my = (s.from.y + s.to.y) / 2;
-        EXPECT_GT(mx * my, 0) << "centre below: the high NE and SW corners are cut off";
-    }
+    StabilityField field = Sampled(5, [](double, double) { return 0.0; });
+    field.values[field.Index(1, 1)] = 1;
+    field.values[field.Index(2, 2)] = 1;
+    EXPECT_EQ(RegionAtOrAbove(field, 0.4).size(), 1u);
+    EXPECT_EQ(RegionAtOrAbove(field, 0.6).size(), 2u);
+    EXPECT_TRUE(RegionAtOrAbove(field, 1.5).empty());
 }
 
-TEST(Contour, SquaresWithoutAValueAreSkipped)
+// A node without a value counts as below every level: a diamond hole through
+// the midpoints of its four edges, of area h^2 / 2.
+TEST(Region, ANodeWithoutAValueLeavesAHole)
 {
-    const double none = std::numeric_limits<double>::quiet_NaN();
-    StabilityField field;
-    field.size = 3;
-    field.values = {0, 1, 0, 1, none, 1, 0, 1, 0};
-    EXPECT_TRUE(ContourSegments(field, 0.5).empty());
+    StabilityField field = Sampled(7, [](double, double) { return 1.0; });
+    field.values[field.Index(3, 2)] = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<NetRing> rings = RegionAtOrAbove(field, 0.5);
+    ASSERT_EQ(rings.size(), 2u);
+    const double h = field.Spacing();
+    const double hole = std::min(RingArea(rings[0]), RingArea(rings[1]));
+    EXPECT_NEAR(hole, -h * h / 2, 16 * DBL_EPSILON);
 }
 
-TEST(ColourRange, LeavesOutTheTwoPerCentAtEachEnd)
+TEST(ClipToDisk, KeepsWhatLiesInsideThePrimitiveCircle)
 {
-    StabilityField field;
-    field.size = 1;
-    for (int k = 0; k <= 100; ++k) field.values.push_back(k);
-    field.values.push_back(1e300);  // a quotient near tau = 0
-    field.values.push_back(std::numeric_limits<double>::quiet_NaN());
-    const ValueRange range = ColourRange(field);
-    // 102 finite values: the ranks 2 and 98 of 0 to 101.
-    EXPECT_EQ(range.low, 2);
-    EXPECT_EQ(range.high, 98);
-    field.values = {3, 3, 3};
-    EXPECT_EQ(ColourRange(field).low, 3);
-    EXPECT_EQ(ColourRange(field).high, 4) << "equal values get a range of one";
-    field.values = {};
-    EXPECT_EQ(ColourRange(field).high, 1);
+    // Wholly inside: one line that ends where it starts.
+    NetRing inside;
+    for (int k = 0; k < 12; ++k)
+        inside.push_back({0.5 * std::cos(k * M_PI / 6), 0.5 * std::sin(k * M_PI / 6)});
+    const std::vector<NetLine> whole = ClipToDisk(inside);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_EQ(whole[0].size(), inside.size() + 1);
+    EXPECT_EQ(whole[0].front().x, whole[0].back().x);
+
+    // A square of half-side 0.9 about the centre: its corners stick out, four
+    // straight pieces remain, each ending on the circle.
+    for (const NetPoint& start : {NetPoint{0.9, 0.9}, NetPoint{0.9, 0}}) {
+        NetRing square{start};
+        if (start.y == 0) square.push_back({0.9, 0.9});
+        for (const NetPoint& p : {NetPoint{-0.9, 0.9}, NetPoint{-0.9, -0.9}, NetPoint{0.9, -0.9}})
+            square.push_back(p);
+        const std::vector<NetLine> pieces = ClipToDisk(square);
+        ASSERT_EQ(pieces.size(), 4u) << "starting " << (start.y == 0 ? "inside" : "outside");
+        const double half = std::sqrt(1 - 0.81);
+        for (const NetLine& piece : pieces) {
+            EXPECT_NEAR(Length(piece), 2 * half, 8 * DBL_EPSILON);
+            EXPECT_NEAR(std::hypot(piece.front().x, piece.front().y), 1, 4 * DBL_EPSILON);
+            EXPECT_NEAR(std::hypot(piece.back().x, piece.back().y), 1, 4 * DBL_EPSILON);
+        }
+    }
+    EXPECT_TRUE(ClipToDisk({{2, 2}, {3, 2}, {3, 3}}).empty());
 }
 
 }  // namespace
