@@ -60,6 +60,12 @@ public:
     void Refresh();
     void SetLayers(const NetLayers& layers);
     void SetField(FieldKind kind);
+    // The regional decimal separator of the legend's numbers ("." until set).
+    void SetDecimalSeparator(const QString& separator)
+    {
+        decimalSeparator_ = separator;
+        update();
+    }
     // Called with a new dip direction and dip (degrees, one decimal) when
     // the user drags the joint's pole or presses an arrow key.
     void SetJointMover(std::function<void(double dipDirection, double dip)> mover)
@@ -109,6 +115,7 @@ private:
 
     const AnalysisModel& model_;
     NetLayers layers_;
+    QString decimalSeparator_ = ".";
     FieldKind kind_ = FieldKind::None;
     StabilityField field_;
     GridStresses gridStresses_;  // kept while the stress stays: a pressure step only divides

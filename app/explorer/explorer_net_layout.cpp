@@ -160,7 +160,7 @@ NetLayout ExplorerNet::LayoutAt(const QRectF& target, double factor, bool uprigh
     shown.push_back(range.low);
     shown.push_back(range.high);
     for (double value : shown) {
-        const QString text = QString::number(value, 'g', 3);
+        const QString text = QString::number(value, 'g', 3).replace('.', decimalSeparator_);
         const QSizeF size = TextSize(layout.legendFont, text);
         const QPointF at = layout.BarAt(Closeness(kind_, range, value));
         const QRectF box = upright

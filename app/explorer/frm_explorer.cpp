@@ -51,6 +51,9 @@ FrmExplorer::FrmExplorer(AnalysisSession& session, QWidget* parent) : QMainWindo
 
     net_ = new ExplorerNet(session_.Model());
     mohr_ = new ExplorerMohr(session_.Model());
+    const QString decimal = QString::fromStdString(session_.Separators().decimal);
+    net_->SetDecimalSeparator(decimal);
+    mohr_->SetDecimalSeparator(decimal);
     // Written into the main window as a user would type them: one decimal,
     // the regional separator.
     net_->SetJointMover([this](double direction, double dip) {
