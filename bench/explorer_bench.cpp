@@ -42,6 +42,13 @@ void PaintNet(benchmark::State& state)
 }
 BENCHMARK(PaintNet)->Unit(benchmark::kMillisecond);
 
+// Only the Mohr diagram's paint, with its layout.
+void PaintMohr(benchmark::State& state)
+{
+    for (auto _ : state) explorer->Mohr().repaint();
+}
+BENCHMARK(PaintMohr)->Unit(benchmark::kMillisecond);
+
 // One step of the pore pressure slider: the model takes the new pressure and
 // tells its views, the net recomputes its safety factor field and repaints,
 // here into a 1600 x 900 picture. Up and down between 0 and 6 in steps of

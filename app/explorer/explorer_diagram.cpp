@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -63,13 +64,27 @@ void ExplorerDiagram::DrawHaloText(QPainter& painter, const QRectF& rect, int fl
 
 void ExplorerDiagram::DrawHaloText(QPainter& painter, const QPointF& baseline, const QString& text) const
 {
-    QPainterPath path;
-    path.addText(baseline, painter.font(), text);
-    painter.save();
     const double width = std::max(2.0, QFontMetricsF(painter.font()).height() / 6.0);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 255, 255, 220), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(path);
+    const QColor halo(255, 255, 255, 220);
+    painter.save();
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine && engine->type() == QPaintEngine::Raster) {
+        // On screen and in images: the text in white around the glyphs, which
+        // costs what text costs (stroking the outlines costs far more).
+        painter.setPen(halo);
+        const double d = width / 2;
+        for (const QPointF& offset :
+             {QPointF(-d, 0), QPointF(d, 0), QPointF(0, -d), QPointF(0, d), QPointF(-d, -d) * 0.7,
+              QPointF(d, d) * 0.7, QPointF(-d, d) * 0.7, QPointF(d, -d) * 0.7})
+            painter.drawText(baseline + offset, text);
+    } else {
+        // In files: one stroked outline, so that the text is kept once.
+        QPainterPath path;
+        path.addText(baseline, painter.font(), text);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(path);
+    }
     painter.restore();
     // The glyphs themselves as text, so that files keep them as text.
     painter.drawText(baseline, text);
