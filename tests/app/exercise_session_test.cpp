@@ -154,6 +154,7 @@ TEST_F(ExerciseSession, TheExplorerTravelsInTheFile)
         explorer->findChild<QComboBox*>("cmbField")->setCurrentIndex(1);
         EXPECT_TRUE(window->HasUnsavedChanges()) << "the explorer is part of the exercise";
         Answer(QMessageBox::Discard);
+        EXPECT_TRUE(window->close());
         window.reset();
     }
 }

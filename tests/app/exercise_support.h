@@ -40,7 +40,7 @@ inline QMap<QString, QString> WindowState(const TFrmTensorium& window)
 // ten seconds.
 inline void WhenShown(const QString& name, std::function<void(QWidget*)> act)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);  // owned by the application, never left behind
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, tries, name, act] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
