@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -66,27 +67,41 @@ void ExplorerDiagram::DrawHaloText(QPainter& painter, const QPointF& baseline, c
 {
     const double width = std::max(2.0, QFontMetricsF(painter.font()).height() / 6.0);
     const QColor halo(255, 255, 255, 220);
-    painter.save();
     const QPaintEngine* engine = painter.paintEngine();
     if (engine && engine->type() == QPaintEngine::Raster) {
-        // On screen and in images: the text in white around the glyphs, which
-        // costs what text costs (stroking the outlines costs far more).
+        // On screen and in images: the text in white at eight points round
+        // the glyphs, then in the pen, shaped once (stroking the outlines
+        // costs far more, and so does shaping the text nine times).
+        QTextLayout layout(text, painter.font());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e6);
+        line.setPosition(QPointF(0, -line.ascent()));
+        layout.endLayout();
+        const QPen pen = painter.pen();
         painter.setPen(halo);
         const double d = width / 2;
         for (const QPointF& offset :
              {QPointF(-d, 0), QPointF(d, 0), QPointF(0, -d), QPointF(0, d), QPointF(-d, -d) * 0.7,
               QPointF(d, d) * 0.7, QPointF(-d, d) * 0.7, QPointF(d, -d) * 0.7})
-            painter.drawText(baseline + offset, text);
-    } else {
-        // In files: one stroked outline, so that the text is kept once.
-        QPainterPath path;
-        path.addText(baseline, painter.font(), text);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(path);
+            layout.draw(&painter, baseline + offset);
+        painter.setPen(pen);
+        layout.draw(&painter, baseline);
+        return;
     }
+    // In files: one stroked outline, then the glyphs as text, so that files
+    // keep the text once and as text.
+    painter.save();
+    QPainterPath path;
+    // Outlines as designed: hinting is for pixels, and hinted outlines
+    // vary with what the font engine drew before.
+    QFont outline = painter.font();
+    outline.setHintingPreference(QFont::PreferNoHinting);
+    path.addText(baseline, outline, text);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
     painter.restore();
-    // The glyphs themselves as text, so that files keep them as text.
     painter.drawText(baseline, text);
 }
 

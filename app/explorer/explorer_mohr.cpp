@@ -1,6 +1,8 @@
 #include "app/explorer/explorer_mohr.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -14,18 +16,29 @@ namespace {
 // The circles through s1 and s2, s1 and s3, s2 and s3.
 constexpr Rgb kCircleColours[3] = {palette::kCircleS1S2, palette::kCircleS1S3, palette::kCircleS2S3Projected};
 constexpr int kCirclePairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
-// The circles without the pore pressure: there, but behind everything.
-const QColor kOutline(110, 110, 110, 120);
+// The circles without the pore pressure: there, but behind everything. An
+// opaque light grey, solid: a translucent or dashed pen strokes many times
+// slower.
+const QColor kOutline(175, 175, 175);
 
 // The rectangle of `text` in `font` with its baseline at the origin: the
 // advance box and the ink, grown by half the halo's pen (DrawHaloText).
+// The layout measures the same few texts again at every step of the pore
+// pressure or the joint: they are measured once.
 QRectF TextBox(const QFont& font, const QString& text)
 {
+    static QHash<QString, QRectF> measured;
+    const QString key = font.key() + QChar(0) + text;
+    const auto known = measured.constFind(key);
+    if (known != measured.constEnd()) return *known;
     const QFontMetricsF metrics(font);
     QRectF box(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
     box = box.united(metrics.boundingRect(text));
     const double halo = std::max(1.0, metrics.height() / 12.0);
-    return box.adjusted(-halo, -halo, halo, halo);
+    box.adjust(-halo, -halo, halo, halo);
+    if (measured.size() > 4096) measured.clear();
+    measured.insert(key, box);
+    return box;
 }
 
 // A label whose rectangle is aligned to `anchor` as `align` says.
@@ -72,6 +85,29 @@ std::vector<PrincipalMark> PrincipalMarks(const AnalysisState& state)
     return {{s3, "s3"}, {s2, "s2"}, {s1, "s1"}};
 }
 
+// The upper half of the circle from `from` to `to` on the sigma axis, over
+// the top, appended to `path` as the painter's own arc: two curves stroke
+// far faster than a polyline of many segments, and stay round at any zoom.
+// The frame has one scale for sigma and tau, so the circle stays a circle.
+void AppendHalfCircle(QPainterPath& path, const MohrFrame& f, double from, double to)
+{
+    const double radius = std::fabs(from * 0.5 - to * 0.5) * f.pxPerUnit;
+    const QPointF centre(f.X(from * 0.5 + to * 0.5), f.Y(0));
+    const QRectF box(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+    const QPointF start(f.X(from), f.Y(0));
+    // arcTo joins the arc to the path's end with a line.
+    if (path.elementCount() == 0) path.moveTo(start);
+    // Qt's angles run anticlockwise on screen from three o'clock.
+    if (radius > 0) path.arcTo(box, from >= to ? 0 : 180, from >= to ? 180 : -180);
+}
+
+QPainterPath HalfCircle(const MohrFrame& f, double si, double sj)
+{
+    QPainterPath path;
+    AppendHalfCircle(path, f, std::max(si, sj), std::min(si, sj));
+    return path;
+}
+
 QRectF RectOf(const PlotRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 // How many of `points` lie in `rect`.
@@ -82,7 +118,9 @@ int PointsIn(const QRectF& rect, const MohrFrame& f, const std::vector<MohrPoint
     }));
 }
 
-// Samples of what a text or the legend should rather not cover.
+// Samples of what a text or the legend should rather not cover. The joint
+// is not among them: the legend stays where it is while the joint moves, and
+// the joint is drawn over it.
 MohrInk InkOf(const AnalysisState& state, const MohrFrame& f)
 {
     MohrInk ink;
@@ -96,7 +134,6 @@ MohrInk InkOf(const AnalysisState& state, const MohrFrame& f)
             UpperHalfCircle(state.principal.s1 - shift, state.principal.s3 - shift, 90);
         ink.circles.insert(ink.circles.end(), arc.begin(), arc.end());
     }
-    ink.circles.push_back({state.jointResult.sigma - p, state.jointResult.tau});
     return ink;
 }
 
@@ -122,8 +159,35 @@ QPointF ExplorerMohr::JointPointAt(const QRectF& target) const
     return At(FrameFor(target), State().jointResult.sigma - State().porePressure, State().jointResult.tau);
 }
 
+ExplorerMohr::BackdropKey ExplorerMohr::KeyFor(const QRectF& target) const
+{
+    const AnalysisState& state = State();
+    BackdropKey key;
+    key.s1 = state.principal.s1;
+    key.s2 = state.principal.s2;
+    key.s3 = state.principal.s3;
+    key.porePressure = state.porePressure;
+    key.phi = state.joint.phi;
+    key.c = state.joint.c;
+    key.target = target;
+    key.textScale = TextScale();
+    key.separator = decimalSeparator_;
+    return key;
+}
+
 MohrLayout ExplorerMohr::LayoutFor(const QRectF& target) const
 {
+    const MohrInk* ink = nullptr;
+    MohrLayout layout = BackdropLayout(target, &ink);
+    layout.labels.push_back(JointLabel(layout, target, *ink));
+    return layout;
+}
+
+const MohrLayout& ExplorerMohr::BackdropLayout(const QRectF& target, const MohrInk** ink) const
+{
+    const BackdropKey key = KeyFor(target);
+    *ink = &backdropInk_;
+    if (laidOutKey_ && *laidOutKey_ == key) return backdropLayout_;
     // Margins grow until every text lies inside the target; each pass at
     // least halves what sticks out (the plot is centred in its room).
     const double edge = Scaled(target, 3);
@@ -146,7 +210,10 @@ MohrLayout ExplorerMohr::LayoutFor(const QRectF& target) const
         margins.setTop(std::min(margins.top(), 0.375 * target.height()));
         margins.setBottom(std::min(margins.bottom(), 0.375 * target.height()));
     }
-    return layout;
+    backdropLayout_ = layout;
+    backdropInk_ = InkOf(State(), layout.frame);
+    laidOutKey_ = key;
+    return backdropLayout_;
 }
 
 MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) const
@@ -154,7 +221,6 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
     const AnalysisState& state = State();
     const double p = state.porePressure;
     const PrincipalResult& s = state.principal;
-    const double jointSigma = state.jointResult.sigma - p, jointTau = state.jointResult.tau;
     MohrLayout L;
     L.tickFont = TextFont(target, 11);
     L.labelFont = TextFont(target, 12);
@@ -185,16 +251,17 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
     const QSizeF legendSize(2 * inset + sampleWidth() + gap + textWidth,
                             2 * inset + rows.size() * rowHeight + (rows.size() - 1) * gap * 0.5);
 
-    // The frame holds the circles with and without the pore pressure and the
-    // joint, so that sweeping p moves the circles, not the scale.
+    // The frame holds the circles with and without the pore pressure (and so
+    // the joint, which lies on or between them), so that sweeping p moves
+    // the circles, not the scale.
     MohrExtent extent;
-    extent.sigmaLow = std::min({s.s3 - p, jointSigma, 0.0});
-    extent.sigmaHigh = std::max({s.s1 - p, jointSigma, 0.0});
+    extent.sigmaLow = std::min(s.s3 - p, 0.0);
+    extent.sigmaHigh = std::max(s.s1 - p, 0.0);
     if (p != 0) {
         extent.sigmaLow = std::min(extent.sigmaLow, s.s3);
         extent.sigmaHigh = std::max(extent.sigmaHigh, s.s1);
     }
-    extent.tauTop = std::max({s.s1 * 0.5 - s.s3 * 0.5, jointTau, 0.0});
+    extent.tauTop = std::max(s.s1 * 0.5 - s.s3 * 0.5, 0.0);
     // The envelope's start too, unless the cohesion dwarfs the stresses
     // (their circles would shrink to nothing under it).
     const double size = std::max({extent.tauTop, std::fabs(extent.sigmaLow), std::fabs(extent.sigmaHigh)});
@@ -263,7 +330,6 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
 
     const MohrInk ink = InkOf(state, f);
     PlaceLegend(L, target, legendSize, rows, ink);
-    L.labels.push_back(JointLabel(L, target, ink));
     return L;
 }
 
@@ -354,21 +420,16 @@ void ExplorerMohr::PaintCircles(QPainter& painter, const QRectF& target, const M
     const double at0[3] = {state.principal.s1, state.principal.s2, state.principal.s3};
     const double shifted[3] = {at0[0] - p, at0[1] - p, at0[2] - p};
     const EqualStresses equal = EqualPrincipalStresses(state.principal);
-    auto path = [&](const std::vector<MohrPoint>& points) {
-        QPainterPath result;
-        for (size_t k = 0; k < points.size(); ++k) {
-            const QPointF at = At(f, points[k].sigma, points[k].tau);
-            k == 0 ? result.moveTo(at) : result.lineTo(at);
-        }
-        return result;
-    };
     // An equal pair leaves one circle (the other two coincide with it or
     // shrink to a point); three equal leave a point.
     auto drawn = [&](int c) { return equal.topPair || equal.bottomPair ? c == 1 && !equal.all : true; };
 
     // Every plane's point lies inside the largest circle and outside the two
     // smaller ones.
-    QPainterPath region = path(PlaneRegion(shifted[0], shifted[1], shifted[2]));
+    QPainterPath region;
+    AppendHalfCircle(region, f, shifted[0], shifted[2]);
+    AppendHalfCircle(region, f, shifted[2], shifted[1]);
+    AppendHalfCircle(region, f, shifted[1], shifted[0]);
     region.closeSubpath();
     painter.setPen(Qt::NoPen);
     painter.setBrush(ColourOf(palette::kPlaneRegion));
@@ -376,15 +437,14 @@ void ExplorerMohr::PaintCircles(QPainter& painter, const QRectF& target, const M
 
     painter.setBrush(Qt::NoBrush);
     if (p != 0) {
-        painter.setPen(QPen(kOutline, Line(target, 0.8), Qt::DashLine));
+        painter.setPen(QPen(kOutline, Line(target, 0.8)));
         for (int c = 0; c < 3; ++c)
-            if (drawn(c))
-                painter.drawPath(path(UpperHalfCircle(at0[kCirclePairs[c][0]], at0[kCirclePairs[c][1]])));
+            if (drawn(c)) painter.drawPath(HalfCircle(f, at0[kCirclePairs[c][0]], at0[kCirclePairs[c][1]]));
     }
     for (int c = 0; c < 3; ++c) {
         if (!drawn(c)) continue;
         painter.setPen(QPen(ColourOf(kCircleColours[c]), Line(target, 1.6)));
-        painter.drawPath(path(UpperHalfCircle(shifted[kCirclePairs[c][0]], shifted[kCirclePairs[c][1]])));
+        painter.drawPath(HalfCircle(f, shifted[kCirclePairs[c][0]], shifted[kCirclePairs[c][1]]));
     }
     if (equal.all) {
         const double radius = Scaled(target, 4);
@@ -430,7 +490,7 @@ void ExplorerMohr::PaintLegend(QPainter& painter, const QRectF& target, const Mo
                 painter.drawRect(r.adjusted(0, r.height() * 0.15, 0, -r.height() * 0.15));
                 break;
             case MohrLegendRow::Sample::outline:
-                painter.setPen(QPen(kOutline, Line(target, 0.8), Qt::DashLine));
+                painter.setPen(QPen(kOutline, Line(target, 0.8)));
                 painter.drawLine(left, right);
                 break;
         }
@@ -440,10 +500,54 @@ void ExplorerMohr::PaintLegend(QPainter& painter, const QRectF& target, const Mo
 void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
 {
     const MohrLayout layout = LayoutFor(target);
+    painter.save();
+    painter.setClipRect(target);
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine && engine->type() == QPaintEngine::Raster)
+        PaintBackdropCached(painter, target, layout);
+    else
+        PaintBackdrop(painter, target, layout);
+    PaintJoint(painter, target, layout);
+    painter.restore();
+}
+
+// On screen and into images the backdrop comes from a picture once the same
+// backdrop is painted a second time, so that a joint that moves repaints
+// only itself; files and printers get its vectors.
+void ExplorerMohr::PaintBackdropCached(QPainter& painter, const QRectF& target,
+                                       const MohrLayout& layout) const
+{
+    const auto key = std::make_pair(KeyFor(target), painter.device()->devicePixelRatioF());
+    if (imageKey_ && *imageKey_ == key) {
+        painter.drawImage(target.topLeft(), backdropImage_);
+        return;
+    }
+    if (!(paintedKey_ && *paintedKey_ == key)) {
+        paintedKey_ = key;
+        return PaintBackdrop(painter, target, layout);
+    }
+    const qreal ratio = key.second;
+    const QSize pixels = (target.size() * ratio).toSize();
+    if (backdropImage_.size() != pixels || backdropImage_.devicePixelRatioF() != ratio) {
+        // Opaque, so that it is drawn by copying, not blending.
+        backdropImage_ = QImage(pixels, QImage::Format_RGB32);
+        backdropImage_.setDevicePixelRatio(ratio);
+    }
+    {
+        QPainter image(&backdropImage_);
+        image.setRenderHint(QPainter::Antialiasing);
+        image.translate(-target.topLeft());
+        PaintBackdrop(image, target, layout);
+    }
+    imageKey_ = key;
+    painter.drawImage(target.topLeft(), backdropImage_);
+}
+
+void ExplorerMohr::PaintBackdrop(QPainter& painter, const QRectF& target, const MohrLayout& layout) const
+{
     const MohrFrame& f = layout.frame;
     const AnalysisState& state = State();
     painter.save();
-    painter.setClipRect(target);
     painter.fillRect(target, Qt::white);
     PaintAxes(painter, target, layout);
     PaintCircles(painter, target, f);
@@ -466,26 +570,37 @@ void ExplorerMohr::Paint(QPainter& painter, const QRectF& target) const
     for (const MohrLabel& label : layout.labels)
         if (label.role == MohrLabel::Role::principal) painter.drawEllipse(At(f, label.value, 0), dot, dot);
 
-    // The joint, coloured by its safety factor once there is one.
+    PaintLegend(painter, target, layout);
+    painter.setPen(Qt::black);
+    for (const MohrLabel& label : layout.labels) {
+        if (label.role == MohrLabel::Role::joint) continue;
+        const bool ticks = label.role == MohrLabel::Role::sigmaTick || label.role == MohrLabel::Role::tauTick;
+        painter.setFont(ticks                                   ? layout.tickFont
+                        : label.role == MohrLabel::Role::legend ? layout.legendFont
+                                                                : layout.labelFont);
+        DrawHaloText(painter, label.baseline, label.text);
+    }
+    painter.restore();
+}
+
+// The joint over everything, coloured by its safety factor once there is one.
+void ExplorerMohr::PaintJoint(QPainter& painter, const QRectF& target, const MohrLayout& layout) const
+{
+    const AnalysisState& state = State();
     const std::optional<double>& safety = state.jointStability.safetyFactor;
     const QColor jointColour = ColourOf(!safety        ? palette::kJointHandle
                                         : *safety <= 1 ? palette::kUnsafe
                                                        : palette::kSafe);
     const double radius = Scaled(target, 5);
+    painter.save();
     painter.setPen(QPen(Qt::black, Line(target, 0.8)));
     painter.setBrush(jointColour);
-    painter.drawEllipse(At(f, state.jointResult.sigma - state.porePressure, state.jointResult.tau), radius,
-                        radius);
-
-    PaintLegend(painter, target, layout);
-    for (const MohrLabel& label : layout.labels) {
-        const bool ticks = label.role == MohrLabel::Role::sigmaTick || label.role == MohrLabel::Role::tauTick;
-        painter.setFont(ticks                                   ? layout.tickFont
-                        : label.role == MohrLabel::Role::legend ? layout.legendFont
-                                                                : layout.labelFont);
-        painter.setPen(label.role == MohrLabel::Role::joint ? jointColour.darker(130) : QColor(Qt::black));
-        DrawHaloText(painter, label.baseline, label.text);
-    }
+    painter.drawEllipse(At(layout.frame, state.jointResult.sigma - state.porePressure, state.jointResult.tau),
+                        radius, radius);
+    painter.setFont(layout.labelFont);
+    painter.setPen(jointColour.darker(130));
+    for (const MohrLabel& label : layout.labels)
+        if (label.role == MohrLabel::Role::joint) DrawHaloText(painter, label.baseline, label.text);
     painter.restore();
 }
 

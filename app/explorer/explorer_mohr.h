@@ -7,8 +7,11 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QRectF>
 #include <QString>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/explorer/explorer_diagram.h"
@@ -83,9 +86,37 @@ private:
     void PaintCircles(QPainter& painter, const QRectF& target, const MohrFrame& f) const;
     void PaintAxes(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
     void PaintLegend(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
+    // Everything but the joint: what a joint that moves leaves as it is.
+    void PaintBackdrop(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
+    void PaintBackdropCached(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
+    void PaintJoint(QPainter& painter, const QRectF& target, const MohrLayout& layout) const;
+
+    // What the backdrop depends on; the joint is not part of it.
+    struct BackdropKey {
+        double s1 = 0, s2 = 0, s3 = 0, porePressure = 0, phi = 0, c = 0;
+        QRectF target;
+        double textScale = 0;
+        QString separator;
+        bool operator==(const BackdropKey& o) const
+        {
+            return s1 == o.s1 && s2 == o.s2 && s3 == o.s3 && porePressure == o.porePressure && phi == o.phi &&
+                   c == o.c && target == o.target && textScale == o.textScale && separator == o.separator;
+        }
+    };
+    BackdropKey KeyFor(const QRectF& target) const;
+    // The layout without the joint's label, and the ink the joint's label
+    // avoids, kept for the last backdrop laid out.
+    const MohrLayout& BackdropLayout(const QRectF& target, const MohrInk** ink) const;
 
     const AnalysisModel& model_;
     QString decimalSeparator_ = ".";
+    mutable std::optional<BackdropKey> laidOutKey_;
+    mutable MohrLayout backdropLayout_;
+    mutable MohrInk backdropInk_;
+    // On screen: the backdrop as a picture, made when the same backdrop is
+    // painted a second time (a pore pressure that moves paints it directly).
+    mutable QImage backdropImage_;
+    mutable std::optional<std::pair<BackdropKey, qreal>> imageKey_, paintedKey_;
 };
 
 }  // namespace tensorium

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/explorer/colour_map.h"
+#include "app/explorer/smooth_curve.h"
 #include "core/angles.h"
 #include "core/equal_stresses.h"
 #include "core/joint.h"
@@ -39,13 +40,20 @@ QPainterPath PathOf(const QRectF& target, const std::vector<NetPoint>& points, b
     return path;
 }
 
-// The same as a polyline, which the painter strokes much faster than a path.
+// The same as a polygon on the target.
 QPolygonF PolylineOf(const QRectF& target, const std::vector<NetPoint>& points)
 {
     QPolygonF line;
     line.reserve(static_cast<int>(points.size()));
     for (const NetPoint& p : points) line << ExplorerNet::ToTarget(target, p);
     return line;
+}
+
+// A plane's arc as a smooth curve of a few pieces, within a ten-thousandth
+// of the net's radius of its points (a twentieth of a pixel on screen).
+QPainterPath ArcOf(const QRectF& target, const NetPlane& plane)
+{
+    return SmoothCurveThrough(PolylineOf(target, plane.arc), 8, 1e-4 * ExplorerNet::NetRadius(target));
 }
 
 // A cross of half-size `half` at `at` in `pen`, over a white one a little
@@ -61,30 +69,6 @@ void CrossOnWhite(QPainter& painter, const QPointF& at, double half, const QPen&
     painter.drawLines(lines, 2);
     painter.setPen(pen);
     painter.drawLines(lines, 2);
-}
-
-// Text with a light halo, as DrawHaloText draws it but from the glyph cache:
-// the text in white at eight points round the halo's edge, then in the pen.
-// Glyph outlines stroked as paths cost half a millisecond a label.
-void HaloText(QPainter& painter, const QPointF& baseline, const QString& text)
-{
-    const double width = std::max(1.0, QFontMetricsF(painter.font()).height() / 12.0);
-    const QPen pen = painter.pen();
-    painter.setPen(QColor(255, 255, 255, 220));
-    for (int k = 0; k < 8; ++k) {
-        const double angle = k * M_PI / 4;
-        painter.drawText(baseline + width * QPointF(std::cos(angle), std::sin(angle)), text);
-    }
-    painter.setPen(pen);
-    painter.drawText(baseline, text);
-}
-
-// The same for a single line placed by `flags` within `rect`.
-void HaloText(QPainter& painter, const QRectF& rect, int flags, const QString& text)
-{
-    const QFontMetricsF metrics(painter.font());
-    const QRectF box = metrics.boundingRect(rect, flags, text);
-    HaloText(painter, QPointF(box.left(), box.top() + metrics.ascent()), text);
 }
 
 }  // namespace
@@ -133,6 +117,16 @@ void ExplorerNet::RefreshField()
     picture_ = FieldPictureOf(field_, s.joint.phi);
 }
 
+NetPlane ExplorerNet::PlaneFor(const Vec3& line) const
+{
+    for (const auto& known : planes_)
+        if (known.first == line) return known.second;
+    // Seven planes at most are drawn at once; a few more are kept.
+    if (planes_.size() >= 12) planes_.clear();
+    planes_.emplace_back(line, PlaneNormalTo(line));
+    return planes_.back().second;
+}
+
 double ExplorerNet::NetRadius(const QRectF& target)
 {
     return 0.40 * std::min(target.width(), target.height());
@@ -152,7 +146,7 @@ NetPoint ExplorerNet::FromTarget(const QRectF& target, const QPointF& at)
 
 QPointF ExplorerNet::JointPoleAt(const QRectF& target) const
 {
-    return ToTarget(target, PlaneNormalTo(JointNormal(State().joint)).pole);
+    return ToTarget(target, PlaneFor(JointNormal(State().joint)).pole);
 }
 
 void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
@@ -168,14 +162,14 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, Line(target, 1.5)));
-    painter.drawPolygon(PolylineOf(target, PrimitiveCircle()));
+    painter.drawEllipse(centre, r, r);
     // The North mark above the top of the primitive circle.
     painter.drawLine(QPointF(centre.x(), centre.y() - r),
                      QPointF(centre.x(), centre.y() - r + Marker(target, 8)));
     painter.setFont(layout.northFont);
-    HaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
-    if (layers_.principal) PaintPrincipal(painter, target);
-    if (layers_.user) PaintUser(painter, target);
+    DrawHaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
+    if (layers_.principal) PaintPrincipal(painter, target, layout);
+    if (layers_.user) PaintUser(painter, target, layout);
     if (layers_.joint) PaintJoint(painter, target);
     painter.restore();
 }
@@ -219,31 +213,40 @@ void ExplorerNet::PaintFieldCached(QPainter& painter, const QRectF& target) cons
     painter.drawImage(target.topLeft() + fieldImageOffset_, fieldImage_);
 }
 
-// The field's bands, clipped to the primitive circle: by the painter on
-// screen and into images; into files, whose SVG writer drops clip paths, as
-// polygons cut to the circle.
+// The field's bands, cut to the primitive circle: on screen and into images
+// by painting the net's white ground back over what lies outside it (a clip
+// path costs the painter more than the whole field); into files, whose SVG
+// writer drops clip paths, as polygons cut to the circle.
 void ExplorerNet::PaintField(QPainter& painter, const QRectF& target) const
 {
     const double r = NetRadius(target);
-    const QTransform toTarget(r, 0, 0, -r, target.center().x(), target.center().y());
+    const QPointF centre = target.center();
+    const QTransform toTarget(r, 0, 0, -r, centre.x(), centre.y());
     const QPainterPath circle = PathOf(target, PrimitiveCircle(), true);
     const QPaintEngine* engine = painter.paintEngine();
-    const bool clips = engine && engine->type() == QPaintEngine::Raster;
+    const bool raster = engine && engine->type() == QPaintEngine::Raster;
     painter.save();
-    if (clips) painter.setClipPath(circle);
+    QRectF painted;
     auto fill = [&](const QPainterPath& region, const QColor& colour) {
         const QPainterPath path = toTarget.map(region);
-        painter.fillPath(clips ? path : path.intersected(circle), colour);
+        painted |= path.boundingRect();
+        painter.fillPath(raster ? path : path.intersected(circle), colour);
     };
     for (const FieldBand& band : picture_.bands)
         if (!band.region.isEmpty()) fill(band.region, band.colour);
-    painter.setBrush(Qt::NoBrush);
     // The band edges show by their colours alone; only the failure contour
     // is drawn, as polylines, which the painter strokes faster than paths.
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, Line(target, 2.0), Qt::SolidLine, Qt::RoundCap));
     for (const QPolygonF& line : picture_.failureLine.toSubpathPolygons(toTarget)) painter.drawPolyline(line);
     // The opened planes over the bands, in a grey that no band has.
     if (!picture_.opened.isEmpty()) fill(picture_.opened, OpenedColour());
+    if (raster && !painted.isEmpty()) {
+        QPainterPath outside;
+        outside.addRect(painted.adjusted(-2, -2, 2, 2));
+        outside.addEllipse(centre, r, r);  // odd-even: what lies outside the circle
+        painter.fillPath(outside, Qt::white);
+    }
     painter.restore();
 }
 
@@ -294,15 +297,15 @@ void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target, const Net
     }
     painter.setPen(Qt::black);
     painter.setFont(layout.legendFont);
-    HaloText(painter, layout.name.box, Qt::AlignCenter, layout.name.text);
-    for (const NetLabel& label : layout.values) HaloText(painter, label.box, Qt::AlignCenter, label.text);
+    DrawHaloText(painter, layout.name.box, Qt::AlignCenter, layout.name.text);
+    for (const NetLabel& label : layout.values) DrawHaloText(painter, label.box, Qt::AlignCenter, label.text);
     if (!layout.openedSwatch.isEmpty()) {
         painter.setPen(QPen(QColor(90, 90, 90), Line(target, 0.6)));
         painter.setBrush(OpenedColour());
         painter.drawRect(layout.openedSwatch);
         painter.setPen(Qt::black);
         for (const NetLabel& label : layout.openedLabels)
-            HaloText(painter, label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+            DrawHaloText(painter, label.box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
     }
     if (!layout.marker.isEmpty()) {
         // A triangle in the joint's colour pointing at its value.
@@ -317,56 +320,40 @@ void ExplorerNet::PaintLegend(QPainter& painter, const QRectF& target, const Net
     painter.restore();
 }
 
-void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target) const
+void ExplorerNet::PaintPrincipal(QPainter& painter, const QRectF& target, const NetLayout& layout) const
 {
     const PrincipalResult& p = State().principal;
-    const EqualStresses equal = EqualPrincipalStresses(p);
     painter.save();
-    painter.setFont(TextFont(target, 12));
-    if (equal.all) {
-        painter.setPen(Qt::black);
-        HaloText(painter, target.adjusted(Unit(target, 6), Unit(target, 4), 0, 0),
-                 Qt::AlignLeft | Qt::AlignTop,
-                 QString::fromUtf8("σ1 = σ2 = σ3: every direction is principal"));
-        painter.restore();
-        return;
-    }
-    const bool topPair = equal.topPair, bottomPair = equal.bottomPair;
-    const double half = Marker(target, 6);
+    painter.setFont(layout.poleFont);
+    painter.setPen(Qt::black);
+    for (const NetLabel& line : layout.notice) DrawHaloText(painter, line.box, Qt::AlignLeft, line.text);
     for (int k = 0; k < 3; ++k) {
-        // The axes of an equal pair are not determined: they lie anywhere on
-        // the plane normal to the distinct axis, which is drawn instead.
-        if ((topPair && k < 2) || (bottomPair && k > 0)) continue;
+        const NetLayout::Pole& pole = layout.principal[k];
+        if (pole.label.text.isEmpty()) continue;
         const QPen pen(ColourOf(palette::kSigma[k]), Line(target, 1.6));
         painter.setPen(pen);
-        const NetPlane plane = PlaneNormalTo(p.axes[k].downCosines);
-        painter.drawPolyline(PolylineOf(target, plane.arc));
-        const QPointF at = ToTarget(target, plane.pole);
-        CrossOnWhite(painter, at, half, pen);
-        HaloText(painter, at + QPointF(half, -half), QString("s%1").arg(k + 1));
+        painter.drawPath(ArcOf(target, PlaneFor(p.axes[k].downCosines)));
+        CrossOnWhite(painter, pole.at, pole.half, pen);
+        DrawHaloText(painter, pole.label.box, Qt::AlignCenter, pole.label.text);
     }
     painter.restore();
 }
 
-void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target) const
+void ExplorerNet::PaintUser(QPainter& painter, const QRectF& target, const NetLayout& layout) const
 {
     painter.save();
-    painter.setFont(TextFont(target, 12));
-    const double half = Marker(target, 5);
-    const char* names[3] = {"x'", "y'", "z'"};
+    painter.setFont(layout.poleFont);
     for (int k = 0; k < 3; ++k) {
-        const Vec3& row = State().user.rotation[k];
-        if (Norm(row) == 0) continue;
+        const NetLayout::Pole& pole = layout.user[k];
+        if (pole.label.text.isEmpty()) continue;
         const QPen pen(ColourOf(palette::kUserAxis[k]), Line(target, 1.2), Qt::DashLine);
         painter.setPen(pen);
-        const NetPlane plane = PlaneNormalTo(row);
-        painter.drawPolyline(PolylineOf(target, plane.arc));
-        const QPointF at = ToTarget(target, plane.pole);
+        painter.drawPath(ArcOf(target, PlaneFor(State().user.rotation[k])));
         QPen solid = pen;
         solid.setStyle(Qt::SolidLine);
-        CrossOnWhite(painter, at, half, solid);
+        CrossOnWhite(painter, pole.at, pole.half, solid);
         painter.setPen(solid);
-        HaloText(painter, at + QPointF(half, half * 2.5), names[k]);
+        DrawHaloText(painter, pole.label.box, Qt::AlignCenter, pole.label.text);
     }
     painter.restore();
 }
@@ -376,7 +363,7 @@ void ExplorerNet::PaintJoint(QPainter& painter, const QRectF& target) const
     const QColor handle = ColourOf(palette::kJointHandle);
     painter.save();
     painter.setPen(QPen(handle, Line(target, 2.2)));
-    painter.drawPolyline(PolylineOf(target, PlaneNormalTo(JointNormal(State().joint)).arc));
+    painter.drawPath(ArcOf(target, PlaneFor(JointNormal(State().joint))));
     painter.setBrush(handle);
     painter.setPen(QPen(Qt::black, Line(target, 1.0)));
     const double radius = Marker(target, 6);

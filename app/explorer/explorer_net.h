@@ -8,13 +8,16 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/explorer/explorer_diagram.h"
 #include "app/explorer/net_field_picture.h"
 #include "core/analysis_model.h"
+#include "diagrams/net_geometry.h"
 #include "diagrams/net_projection.h"
 #include "diagrams/stability_field.h"
 
@@ -43,6 +46,18 @@ struct NetLayout {
     std::vector<NetLabel> openedLabels;
     QRectF marker;      // the joint's marker, empty without one
     QPointF markerTip;  // where it points: on the bar or the swatch
+    // The principal axes' and the user axes' poles: their crosses and the
+    // names beside them ("s1", "x'"), placed apart from each other and from
+    // the words above; an axis not drawn has no text.
+    QFont poleFont;
+    struct Pole {
+        QPointF at;
+        double half = 0;  // of the cross
+        NetLabel label;
+    };
+    std::array<Pole, 3> principal, user;
+    // With three equal principal stresses, a notice in their stead.
+    std::vector<NetLabel> notice;
 
     // The point of the bar's axis at closeness t (0 far from failure, 1 at it).
     QPointF BarAt(double t) const;
@@ -100,6 +115,10 @@ private:
     // the text scale like the words beside it.
     double Marker(const QRectF& target, double base) const { return Unit(target, base) * TextScale(); }
     void RefreshField();
+    // The plane normal to `line` on the net, kept for the planes last drawn:
+    // the principal and user planes stay while the joint or the pressure
+    // moves.
+    NetPlane PlaneFor(const Vec3& line) const;
     void PaintField(QPainter& painter, const QRectF& target) const;
     void PaintFieldCached(QPainter& painter, const QRectF& target) const;
     void PaintLegend(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
@@ -108,8 +127,9 @@ private:
     bool ShowsOpened() const;
     // The layout with the legend's text at `factor` of its size.
     NetLayout LayoutAt(const QRectF& target, double factor, bool upright) const;
-    void PaintPrincipal(QPainter& painter, const QRectF& target) const;
-    void PaintUser(QPainter& painter, const QRectF& target) const;
+    void PlacePoles(NetLayout& layout, const QRectF& target) const;
+    void PaintPrincipal(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
+    void PaintUser(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
     void PaintJoint(QPainter& painter, const QRectF& target) const;
     void MoveTo(double dipDirection, double dip);
 
@@ -135,6 +155,7 @@ private:
                    textScale == o.textScale;
         }
     };
+    mutable std::vector<std::pair<Vec3, NetPlane>> planes_;
     mutable QImage fieldImage_;
     mutable QPointF fieldImageOffset_;  // of the image in the target
     mutable FieldImageKey fieldImageKey_, fieldPaintedKey_;

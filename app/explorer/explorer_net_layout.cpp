@@ -7,6 +7,7 @@
 
 #include "app/explorer/colour_map.h"
 #include "app/explorer/explorer_net.h"
+#include "core/equal_stresses.h"
 
 namespace tensorium {
 namespace {
@@ -77,13 +78,102 @@ NetLayout ExplorerNet::LayoutFor(const QRectF& target) const
     // Text as large as asked for when it fits; smaller, step by step, when
     // the text scale asks for more room than the target leaves.
     for (double factor = 1; factor > 0.3; factor -= 0.05) {
+        bool found = false;
         for (bool upright : {wide, !wide}) {
             layout = LayoutAt(target, factor, upright);
-            if (fits(layout)) return layout;
+            if ((found = fits(layout))) break;
             if (kind_ == FieldKind::None) break;
         }
+        if (found) break;
     }
+    PlacePoles(layout, target);
     return layout;
+}
+
+// Each pole's name goes in the first of eight places round its cross that is
+// inside the target and clear of every other cross, name and word of the
+// legend; where none is, in the place that covers least. The principal axes
+// choose first.
+void ExplorerNet::PlacePoles(NetLayout& layout, const QRectF& target) const
+{
+    layout.poleFont = TextFont(target, 12);
+    const PrincipalResult& p = State().principal;
+    const EqualStresses equal = EqualPrincipalStresses(p);
+    const char* userNames[3] = {"x'", "y'", "z'"};
+    for (int k = 0; k < 3; ++k) {
+        // The axes of an equal pair are not determined: the plane normal to
+        // the distinct axis is drawn instead.
+        const bool drawn =
+            layers_.principal && !equal.all && !(equal.topPair && k < 2) && !(equal.bottomPair && k > 0);
+        if (drawn) {
+            layout.principal[k].at = ToTarget(target, PlaneFor(p.axes[k].downCosines).pole);
+            layout.principal[k].half = Marker(target, 6);
+            layout.principal[k].label.text = QString("s%1").arg(k + 1);
+        }
+        const Vec3& row = State().user.rotation[k];
+        if (layers_.user && Norm(row) != 0) {
+            layout.user[k].at = ToTarget(target, PlaneFor(row).pole);
+            layout.user[k].half = Marker(target, 5);
+            layout.user[k].label.text = userNames[k];
+        }
+    }
+    if (layers_.principal && equal.all) {
+        // Under the field's name, or under "N" where it would reach it.
+        const double pad = 0.35 * QFontMetricsF(layout.legendFont).height();
+        const QString lines[2] = {QString::fromUtf8("σ1 = σ2 = σ3:"), "every direction is principal"};
+        auto placeAt = [&](double top) {
+            layout.notice.clear();
+            for (const QString& line : lines) {
+                const QRectF box(QPointF(target.left() + pad, top), TextSize(layout.poleFont, line));
+                layout.notice.push_back({box, line});
+                top = box.bottom();
+            }
+        };
+        placeAt(layout.legend ? layout.name.box.bottom() + pad : target.top() + pad);
+        if (std::any_of(layout.notice.begin(), layout.notice.end(),
+                        [&](const NetLabel& line) { return line.box.intersects(layout.north.box); }))
+            placeAt(layout.north.box.bottom() + pad);
+    }
+    std::vector<NetLayout::Pole*> poles;
+    for (auto* set : {&layout.principal, &layout.user})
+        for (NetLayout::Pole& pole : *set)
+            if (!pole.label.text.isEmpty()) poles.push_back(&pole);
+
+    std::vector<QRectF> taken = layout.Boxes();
+    for (const NetLayout::Pole* pole : poles)
+        taken.push_back(
+            QRectF(pole->at - QPointF(pole->half, pole->half), QSizeF(2 * pole->half, 2 * pole->half)));
+    const double gap = 0.25 * QFontMetricsF(layout.poleFont).height();
+    auto covered = [&](const QRectF& box) {
+        const QRectF room = box.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
+        double area = target.contains(box) ? 0 : 1e12;
+        for (const QRectF& other : taken) {
+            const QRectF common = room.intersected(other);
+            if (!common.isEmpty()) area += common.width() * common.height() + 1;
+        }
+        return area;
+    };
+    for (NetLayout::Pole* pole : poles) {
+        const QSizeF size = TextSize(layout.poleFont, pole->label.text);
+        const double w = size.width(), h = size.height(), d = pole->half + gap / 2;
+        const QPointF at = pole->at;
+        // Upper right first, as the names have always stood.
+        const QPointF corners[] = {
+            {at.x() + d, at.y() - d - h},           {at.x() + d, at.y() + d},
+            {at.x() - d - w, at.y() - d - h},       {at.x() - d - w, at.y() + d},
+            {at.x() + d + gap, at.y() - h / 2},     {at.x() - d - gap - w, at.y() - h / 2},
+            {at.x() - w / 2, at.y() - d - gap - h}, {at.x() - w / 2, at.y() + d + gap}};
+        QRectF best;
+        double least = HUGE_VAL;
+        for (const QPointF& corner : corners) {
+            const QRectF box(corner, size);
+            const double area = covered(box);
+            if (area < least) least = area, best = box;
+            if (area == 0) break;
+        }
+        pole->label.box = best;
+        taken.push_back(best);
+    }
 }
 
 NetLayout ExplorerNet::LayoutAt(const QRectF& target, double factor, bool upright) const

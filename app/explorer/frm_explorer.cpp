@@ -443,12 +443,9 @@ void FrmExplorer::ShowOutputs()
 
 void FrmExplorer::ShowWorking()
 {
-    // Rewritten whole; the reader keeps the place where they were reading.
-    const int top = txtWorking->verticalScrollBar()->value();
     const AnalysisState& state = session_.State();
-    txtWorking->setPlainText(
+    txtWorking->SetText(
         QString::fromStdString(WorkedSolution(state, state.porePressure, session_.Separators())));
-    txtWorking->verticalScrollBar()->setValue(top);
 }
 
 }  // namespace tensorium

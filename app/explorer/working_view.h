@@ -16,6 +16,10 @@ public:
 
     // The whole text as set, lines parted by '\n'.
     QString Text() const;
+    // Shows `text`, rewriting only the lines that differ from those shown
+    // when there are as many (a slider that moves changes a few lines, and
+    // the view lays out only those); the reader keeps their place.
+    void SetText(const QString& text);
 
     // `text` with every subscript character written as its ordinary one.
     static QString PlainReading(QString text);

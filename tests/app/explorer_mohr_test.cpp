@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -255,7 +256,7 @@ TEST(ExplorerMohrPicture, PorePressureMovesTheCirclesLeftAndLeavesFaintOutlines)
     const QPoint moved = ExplorerMohr::At(f, centre - 3, radius).toPoint();
     const QRgb top = image.pixel(moved);
     EXPECT_TRUE(qRed(top) < 90 && qGreen(top) < 90 && qBlue(top) < 90) << QColor(top).name().toStdString();
-    // Where it stood without p, a faint grey dashed outline: some grey and
+    // Where it stood without p, a faint grey outline: some grey and
     // no dark pixels along its upper part.
     int grey = 0, dark = 0;
     for (int degree = 60; degree <= 120; ++degree) {
@@ -268,6 +269,78 @@ TEST(ExplorerMohrPicture, PorePressureMovesTheCirclesLeftAndLeavesFaintOutlines)
     }
     EXPECT_GT(grey, 20);
     EXPECT_EQ(dark, 0);
+}
+
+// The largest difference of any channel of any pixel.
+int LargestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+// Painted a second time, the circles, axes and texts come from a picture:
+// it must show what a direct paint shows, the joint must move over it, and
+// a new pressure, stress, strength or size must not reuse it.
+TEST(ExplorerMohrPicture, TheKeptPictureShowsWhatADirectPaintShows)
+{
+    const auto model = Analysed(kDefaults, 1);
+    ExplorerMohr mohr(*model);
+    const QSize size(620, 420);
+    const QRectF target(10, 10, 600, 400);
+    auto fresh = [&] {
+        ExplorerMohr direct(*model);
+        return Render(direct, size, target);
+    };
+    const QImage first = Render(mohr, size, target);
+    Render(mohr, size, target);  // makes the picture
+    EXPECT_EQ(LargestDifference(Render(mohr, size, target), first), 0);
+
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } changes[] = {
+        {"the joint",
+         [&] {
+             model->state().joint.azimuth += 0.6;
+             model->state().joint.dip += 0.3;
+             model->ComputeJointStresses();
+         }},
+        {"the pore pressure", [&] { model->SetPorePressure(2.5); }},
+        {"the friction angle",
+         [&] {
+             model->state().joint.phi = 12;
+             model->ComputeJointStresses();
+         }},
+        {"the stress",
+         [&] {
+             testing_support::SetDefaultInputs(model->state(), {5, 1, 8, 1, -1, 2});
+             model->ComputeAll();
+         }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.name);
+        Render(mohr, size, target);
+        Render(mohr, size, target);  // the picture of the state before
+        const QImage before = Render(mohr, size, target);
+        c.change();
+        const QImage after = Render(mohr, size, target);
+        EXPECT_GT(LargestDifference(after, before), 100) << "the change does not show";
+        EXPECT_EQ(LargestDifference(after, fresh()), 0);
+    }
+    // Another size or place in the same painter.
+    const QRectF moved(0, 0, 500, 300);
+    EXPECT_EQ(LargestDifference(Render(mohr, size, moved),
+                                [&] {
+                                    ExplorerMohr direct(*model);
+                                    return Render(direct, size, moved);
+                                }()),
+              0);
 }
 
 TEST(ExplorerMohrPicture, TheJointIsRedWhenItSlipsGreenWhenItHoldsAndOrangeWithoutAFactor)

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <random>
 
 namespace tensorium {
 namespace {
@@ -341,6 +342,116 @@ TEST(ExplorerNetSvg, IsTheScreenPictureInPolygonsInsideTheCircle)
                 }
             }
             EXPECT_EQ(outside, 0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tensorium
+
+namespace tensorium {
+namespace {
+
+// A rotation from a random unit quaternion: rows are the user axes.
+Mat3 RandomRotation(std::mt19937& random)
+{
+    std::normal_distribution<double> normal;
+    double w = normal(random), x = normal(random), y = normal(random), z = normal(random);
+    const double n = std::sqrt(w * w + x * x + y * y + z * z);
+    w /= n, x /= n, y /= n, z /= n;
+    return {{{1 - 2 * (y * y + z * z), 2 * (x * y - w * z), 2 * (x * z + w * y)},
+             {2 * (x * y + w * z), 1 - 2 * (x * x + z * z), 2 * (y * z - w * x)},
+             {2 * (x * z - w * y), 2 * (y * z + w * x), 1 - 2 * (x * x + y * y)}}};
+}
+
+QRectF CrossBox(const NetLayout::Pole& pole)
+{
+    return {pole.at - QPointF(pole.half, pole.half), QSizeF(2 * pole.half, 2 * pole.half)};
+}
+
+// The names of the principal and user poles beside their crosses: inside
+// the net, apart from each other, from every other cross and from the words
+// of the legend, with the text three steps larger on a half screen and on
+// a quarter of one, whatever the stress and the user system.
+TEST(ExplorerNetPoles, NamesStayApartFromEachOtherAndFromTheWords)
+{
+    std::mt19937 random(2026);
+    std::uniform_real_distribution<double> component(-10, 10);
+    int cases = 0;
+    for (int trial = 0; trial < 150; ++trial) {
+        AnalysisModel model;
+        const StressState stress = trial == 0
+                                       ? StressState{3.4, 1, 8, 1, -1, 2}
+                                       : StressState{component(random), component(random), component(random),
+                                                     component(random), component(random), component(random)};
+        testing_support::SetDefaultInputs(model.state(), stress);
+        model.ComputeAll();
+        if (trial > 0) model.state().user.rotation = RandomRotation(random);
+        ExplorerNet net(model);
+        net.SetLayers({true, true, true});
+        net.SetField(trial % 2 ? FieldKind::SafetyFactor : FieldKind::None);
+        for (const QSizeF size : {QSizeF(800, 530), QSizeF(450, 350)}) {
+            for (double scale : {1.0, 1.25 * 1.25 * 1.25}) {
+                SCOPED_TRACE(testing::Message() << "trial " << trial << ", " << size.width() << " x "
+                                                << size.height() << ", scale " << scale);
+                net.SetTextScale(scale);
+                const QRectF target(QPointF(), size);
+                const NetLayout layout = net.LayoutFor(target);
+                std::vector<const NetLayout::Pole*> poles;
+                for (const auto* set : {&layout.principal, &layout.user})
+                    for (const NetLayout::Pole& pole : *set)
+                        if (!pole.label.text.isEmpty()) poles.push_back(&pole);
+                ASSERT_EQ(poles.size(), 6u);
+                for (size_t k = 0; k < poles.size(); ++k) {
+                    const QRectF& name = poles[k]->label.box;
+                    const std::string text = poles[k]->label.text.toStdString();
+                    EXPECT_TRUE(target.contains(name)) << text;
+                    for (const QRectF& word : layout.Boxes()) EXPECT_FALSE(name.intersects(word)) << text;
+                    for (size_t m = 0; m < poles.size(); ++m) {
+                        if (m == k) continue;
+                        const std::string other = poles[m]->label.text.toStdString();
+                        EXPECT_FALSE(name.intersects(CrossBox(*poles[m])))
+                            << text << " over the cross of " << other;
+                        if (m < k) {
+                            EXPECT_FALSE(name.intersects(poles[m]->label.box)) << text << " and " << other;
+                        }
+                    }
+                    // Beside its own cross, not over it and not far from it.
+                    EXPECT_FALSE(name.intersects(CrossBox(*poles[k]))) << text;
+                    const QPointF d = name.center() - poles[k]->at;
+                    EXPECT_LT(std::hypot(d.x(), d.y()), 2 * (name.width() + poles[k]->half)) << text;
+                }
+                ++cases;
+            }
+        }
+    }
+    EXPECT_EQ(cases, 600);
+}
+
+// Three equal principal stresses: a notice instead of the poles, clear of
+// the field's name and "N".
+TEST(ExplorerNetPoles, EqualStressesGiveANoticeClearOfTheWords)
+{
+    AnalysisModel model;
+    testing_support::SetDefaultInputs(model.state(), {5, 5, 5, 0, 0, 0});
+    model.ComputeAll();
+    ExplorerNet net(model);
+    for (FieldKind kind : {FieldKind::None, FieldKind::DilationTendency}) {
+        net.SetField(kind);
+        for (const QSizeF size : {QSizeF(800, 530), QSizeF(450, 350)}) {
+            for (double scale : {1.0, 1.25 * 1.25 * 1.25}) {
+                SCOPED_TRACE(testing::Message()
+                             << static_cast<int>(kind) << ", " << size.width() << ", " << scale);
+                net.SetTextScale(scale);
+                const QRectF target(QPointF(), size);
+                const NetLayout layout = net.LayoutFor(target);
+                ASSERT_EQ(layout.notice.size(), 2u);
+                for (const NetLayout::Pole& pole : layout.principal) EXPECT_TRUE(pole.label.text.isEmpty());
+                for (const NetLabel& line : layout.notice) {
+                    EXPECT_TRUE(target.contains(line.box));
+                    for (const QRectF& word : layout.Boxes()) EXPECT_FALSE(line.box.intersects(word));
+                }
+            }
         }
     }
 }

@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "app/explorer/frm_explorer.h"
@@ -101,6 +103,31 @@ TEST_F(Working, KeepsTheReadersPlaceWhenRewritten)
     EnterPorePressure("1");
     EXPECT_EQ(bar->value(), 20);
     EXPECT_EQ(Shown("p"), "1.000");
+}
+
+// Rewriting only the lines that changed: the text is the new one whatever
+// changed, the reader's selection on an unchanged line stays, and nothing
+// piles up as undo steps.
+TEST(WorkingViewText, RewritesTheLinesThatChangedAndKeepsTheSelection)
+{
+    WorkingView view;
+    view.SetText("σ₁ = 8.000\nσ₂ = 3.000\nσ₃ = 1.400\nSF = 1.20");
+    QTextCursor cursor(view.document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    view.setTextCursor(cursor);
+
+    const QString changed = "σ₁ = 8.000\nσ₂ = 3.000\nσ₃ = 0.400\nSF = 0.95, it slips";
+    view.SetText(changed);
+    EXPECT_EQ(view.Text(), changed);
+    EXPECT_EQ(view.textCursor().selectedText(), "σ₂ = 3.000");
+    EXPECT_FALSE(view.document()->isUndoAvailable());
+
+    for (const QString& text : {QString("one line"), QString("a\n\nb\n"), QString(), changed}) {
+        view.SetText(text);
+        EXPECT_EQ(view.Text(), text);
+    }
+    for (int k = 0; k < 50; ++k) view.SetText(QString("σ₁ = %1\nσ₂ = 3.000").arg(k));
+    EXPECT_FALSE(view.document()->isUndoAvailable());
 }
 
 TEST_F(Working, CtrlCCopiesTheSelectedLineAsText)
