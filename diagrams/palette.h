@@ -35,6 +35,8 @@ inline constexpr Rgb kBlack{0, 0, 0};
 // A safety factor above 1 (the plane holds) and at or below 1 (it slips).
 inline constexpr Rgb kSafe{0, 128, 0};
 inline constexpr Rgb kUnsafe{255, 0, 0};
+// A safety factor's colour: it holds above 1, it slips at 1 and below.
+inline constexpr Rgb SafetyColour(double safetyFactor) { return safetyFactor > 1 ? kSafe : kUnsafe; }
 
 }  // namespace palette
 }  // namespace tensorium

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/palette_colour.h"
 #include "diagrams/palette.h"
 
 class QPainter;
@@ -44,7 +45,6 @@ protected:
     // the text scale, and never thinner than can be seen from the back of a
     // lecture hall.
     double Line(const QRectF& target, double base) const;
-    static QColor ColourOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
     // Text in the painter's pen and font with a light halo round every glyph,
     // so that it stays readable over any colour of a field or a line.
     void DrawHaloText(QPainter& painter, const QRectF& rect, int flags, const QString& text) const;

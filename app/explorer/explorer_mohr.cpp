@@ -588,9 +588,7 @@ void ExplorerMohr::PaintJoint(QPainter& painter, const QRectF& target, const Moh
 {
     const AnalysisState& state = State();
     const std::optional<double>& safety = state.jointStability.safetyFactor;
-    const QColor jointColour = ColourOf(!safety        ? palette::kJointHandle
-                                        : *safety <= 1 ? palette::kUnsafe
-                                                       : palette::kSafe);
+    const QColor jointColour = ColourOf(safety ? palette::SafetyColour(*safety) : palette::kJointHandle);
     const double radius = Scaled(target, 5);
     painter.save();
     painter.setPen(QPen(Qt::black, Line(target, 0.8)));

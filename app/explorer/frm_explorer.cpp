@@ -23,6 +23,7 @@
 #include "app/explorer/explorer_net.h"
 #include "app/explorer/working_document.h"
 #include "app/explorer/working_view.h"
+#include "app/palette_colour.h"
 #include "app/session/analysis_session.h"
 #include "app/widgets/flow_layout.h"
 #include "app/widgets/tedit.h"
@@ -423,10 +424,9 @@ void FrmExplorer::ShowOutputs()
     edtTd->setText(text(s.dilationTendency));
     edtDpCrit->setText(text(s.criticalPressureRise));
     // As the main window colours its safety factor.
-    const Rgb colour =
-        s.safetyFactor ? (*s.safetyFactor > 1 ? palette::kSafe : palette::kUnsafe) : palette::kBlack;
     QPalette shown = edtSFp->palette();
-    shown.setColor(QPalette::Text, QColor(colour.red, colour.green, colour.blue));
+    shown.setColor(QPalette::Text,
+                   ColourOf(s.safetyFactor ? palette::SafetyColour(*s.safetyFactor) : palette::kBlack));
     edtSFp->setPalette(shown);
     for (QLineEdit* box : {edtSigmaEff, edtSFp, edtTs, edtTd, edtDpCrit}) {
         box->setToolTip(box->text());

@@ -12,6 +12,7 @@
 #include "app/app_identity.h"
 #include "app/explorer/frm_explorer.h"
 #include "app/files/exercise_file.h"
+#include "app/palette_colour.h"
 #include "app/session/failure_box.h"
 #include "app/session/regional.h"
 #include "app/widgets/tedit.h"
@@ -295,8 +296,7 @@ void TFrmTensorium::ShowJointResults()
         return;
     }
     ShowNumber(input_SF, *sf, 3);
-    const Rgb colour = *sf > 1 ? palette::kSafe : palette::kUnsafe;
-    input_SF->setTextColour(QColor(colour.red, colour.green, colour.blue));
+    input_SF->setTextColour(ColourOf(palette::SafetyColour(*sf)));
 }
 
 // "Update global from user" ---------------------------------------------------
