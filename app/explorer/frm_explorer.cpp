@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -119,6 +120,10 @@ void FrmExplorer::SaveSettings() const
 
 // The first time it opens, the explorer stands beside the main window, not
 // over it, when the screen has room; otherwise it fits the screen.
+// The narrowest explorer that opens beside the main window rather than
+// over it: two diagrams of about 320 px.
+constexpr int kNarrowestBeside = 640;
+
 void FrmExplorer::PlaceBeside(const QWidget* main)
 {
     const QScreen* screen = (main ? main : this)->screen();
@@ -136,10 +141,17 @@ void FrmExplorer::PlaceBeside(const QWidget* main)
     const QRect other = main->frameGeometry();
     const int top =
         std::clamp(other.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
-    if (other.right() + 1 + outer.width() <= room.right() + 1) {
+    const int right = room.right() - other.right(), left = other.left() - room.left();
+    // Narrower beside the main window rather than over it, while the
+    // diagrams keep a useful width.
+    const int least = std::max(minimumSizeHint().width(), kNarrowestBeside) + frame.width();
+    if (right >= outer.width()) {
         move(other.right() + 1, top);
-    } else if (other.left() - outer.width() >= room.left()) {
+    } else if (left >= outer.width()) {
         move(other.left() - outer.width(), top);
+    } else if (std::max(right, left) >= least) {
+        resize(std::max(right, left) - frame.width(), size.height());
+        move(right >= left ? other.right() + 1 : room.left(), top);
     } else {
         move(room.right() + 1 - outer.width(), top);
     }
@@ -270,6 +282,9 @@ void FrmExplorer::SetTextSteps(int steps)
     QFont f = font();
     f.setPixelSize(std::max(8, static_cast<int>(std::lround(13 * scale))));
     centralWidget()->setFont(f);
+    // The menus too, which are read from the back of the room as well.
+    menuBar()->setFont(f);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(f);
     QFont fixed = WorkingFont();
     fixed.setPixelSize(f.pixelSize());
     txtWorking->setFont(fixed);

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -120,10 +122,15 @@ TEST_F(ExplorerControls, TextStepsScaleTheControlsAndKeepTheWindowSize)
     const QSize size = explorer->size();
     auto* field = explorer->findChild<QComboBox*>("cmbField");
     const int before = field->font().pixelSize();
+    const int menuBefore = QFontInfo(explorer->menuBar()->font()).pixelSize();
     for (int i = 0; i < 3; ++i) explorer->findChild<QAction*>("mnuLargerText")->trigger();
     QApplication::processEvents();
     EXPECT_EQ(explorer->size(), size);
     EXPECT_GT(field->font().pixelSize(), before * 1.9);
+    // The menu bar and its menus grow with them.
+    EXPECT_GT(QFontInfo(explorer->menuBar()->font()).pixelSize(), menuBefore * 1.9);
+    for (const QMenu* menu : explorer->menuBar()->findChildren<QMenu*>())
+        EXPECT_EQ(menu->font().pixelSize(), field->font().pixelSize()) << menu->title().toStdString();
     // Every control shows whole inside the window: rows wrap instead of
     // widening it.
     const QRect inside = explorer->centralWidget()->rect();

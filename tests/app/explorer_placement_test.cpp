@@ -35,6 +35,22 @@ TEST_F(ExplorerPlacement, OpensBesideTheMainWindowWhenTheScreenHasRoom)
     EXPECT_TRUE(Room().contains(explorer->frameGeometry()));
 }
 
+// With less room beside the main window than the explorer's own width, but
+// room enough for its diagrams, it opens narrower beside the main window.
+TEST_F(ExplorerPlacement, OpensNarrowerBesideTheMainWindowRatherThanOverIt)
+{
+    const int room = 900;
+    window->move(Room().right() + 1 - room - window->frameGeometry().width(), Room().top());
+    QApplication::processEvents();
+    ASSERT_LT(window->frameGeometry().left() - Room().left(), 640) << "no room on the left";
+    FrmExplorer* explorer = Open();
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_FALSE(explorer->frameGeometry().intersects(window->frameGeometry()));
+    EXPECT_TRUE(Room().contains(explorer->frameGeometry()));
+    EXPECT_GE(explorer->frameGeometry().width(), 640);
+    EXPECT_GE(explorer->frameGeometry().width(), room - 40) << "it takes the room there is";
+}
+
 TEST_F(ExplorerPlacement, RemembersItsPlaceTextSizeFieldAndLayersForTheNextRun)
 {
     FrmExplorer* explorer = Open();
