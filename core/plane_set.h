@@ -1,0 +1,25 @@
+// A set of measured planes, as a teacher brings them from an outcrop or a
+// borehole log: each with its orientation and, optionally, a name and the
+// set (family) it belongs to.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tensorium {
+
+struct MeasuredPlane {
+    std::string name;
+    double dipDirection = 0;  // degrees clockwise from North, 0 <= dd < 360
+    double dip = 0;           // degrees below the horizontal, 0 to 90
+    std::string set;
+
+    bool operator==(const MeasuredPlane& o) const
+    {
+        return name == o.name && dipDirection == o.dipDirection && dip == o.dip && set == o.set;
+    }
+};
+
+using PlaneSet = std::vector<MeasuredPlane>;
+
+}  // namespace tensorium
