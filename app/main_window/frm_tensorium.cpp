@@ -13,6 +13,8 @@
 #include "app/explorer/frm_explorer.h"
 #include "app/files/exercise_file.h"
 #include "app/palette_colour.h"
+#include "app/planes/frm_planes.h"
+#include "app/planes/plane_set_document.h"
 #include "app/session/failure_box.h"
 #include "app/session/regional.h"
 #include "app/widgets/tedit.h"
@@ -49,6 +51,7 @@ TFrmTensorium::TFrmTensorium(AnalysisSession& session, QWidget* parent)
     setFont(designFont);
 
     session_.SetInputEditor([this](const std::vector<InputEdit>& edits) { EditInputs(edits); });
+    planeSet_ = new PlaneSetDocument(model_, this);
     BuildMenu();
     BuildPages();
     BuildReport();
@@ -64,8 +67,11 @@ TFrmTensorium::TFrmTensorium(AnalysisSession& session, QWidget* parent)
 TFrmTensorium::~TFrmTensorium()
 {
     session_.SetInputEditor(nullptr);
-    // The explorer goes before the session it shows.
+    // The explorer and the plane set window go before the session and the
+    // plane set they show, and the plane set before the session it follows.
     delete explorer_;
+    delete planesWindow_;
+    delete planeSet_;
 }
 
 void TFrmTensorium::setFailureReporter(FailureReporter reporter)
@@ -96,6 +102,7 @@ void TFrmTensorium::WireEvents()
     connect(mnuAngleLeft, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleLeftClick));
     connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
     connect(mnuStressExplorer, &QAction::triggered, this, guard(&TFrmTensorium::mnuStressExplorerClick));
+    connect(mnuPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuPlanesClick));
     connect(Reportprintpreview1, &QAction::triggered, this, guard(&TFrmTensorium::Reportprintpreview1Click));
     connect(Printreport1, &QAction::triggered, this, guard(&TFrmTensorium::Printreport1Click));
     const std::pair<QAction*, void (TFrmTensorium::*)()> commands[] = {

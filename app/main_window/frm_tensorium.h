@@ -35,6 +35,8 @@ class TEdit;
 class TLinkLabel;
 class ReportEngine;
 class FrmExplorer;
+class FrmPlanes;
+class PlaneSetDocument;
 struct Exercise;
 struct ExplorerLesson;
 
@@ -67,6 +69,9 @@ public:
     void RecalculateAll();
 
     void mnuStressExplorerClick();
+    void mnuPlanesClick();
+    // The measured planes, which the plane set window shows.
+    PlaneSetDocument& Planes() { return *planeSet_; }
 
 public slots:
     // Exercise files (.tensorium): every input text and the azimuth
@@ -195,6 +200,8 @@ private:
     JointResult& jointResult_ = model_.state().jointResult;
 
     FrmExplorer* explorer_ = nullptr;
+    PlaneSetDocument* planeSet_ = nullptr;
+    FrmPlanes* planesWindow_ = nullptr;
 
     bool pageChangeFromCode_ = false;
     // The field a read step is reading; null outside the reading.
@@ -239,7 +246,8 @@ private:
     QAction *mnuPrintForm = nullptr, *mnuPrintStereograph = nullptr, *mnuPrintMohrCircles = nullptr,
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,
             *mnuExit = nullptr, *mnuCopyStereograph = nullptr, *mnuCopyMohrCircles = nullptr,
-            *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr, *mnuStressExplorer = nullptr;
+            *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr, *mnuStressExplorer = nullptr,
+            *mnuPlanes = nullptr;
     QAction *mnuOpenExercise = nullptr, *mnuSaveExerciseAs = nullptr, *mnuSaveExercise = nullptr;
     QMenu* mnuRecentExercises = nullptr;
     QString exerciseFolder_;  // where the file dialogs start, for this run only

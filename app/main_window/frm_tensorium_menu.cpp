@@ -90,6 +90,8 @@ void TFrmTensorium::BuildMenu()
     view->menuAction()->setObjectName("mnuView");
     mnuStressExplorer = AddItem(view, "mnuStressExplorer", "&Stress explorer");
     mnuStressExplorer->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuPlanes = AddItem(view, "mnuPlanes", "&Planes");
+    mnuPlanes->setShortcut(QKeySequence(Qt::Key_F3));
 }
 
 }  // namespace tensorium

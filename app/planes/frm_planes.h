@@ -1,0 +1,48 @@
+// The plane set window: every plane with the stresses on it and its
+// stability, the counts of those critically stressed, and how that share
+// grows with the pore pressure. Rows can be added, deleted and edited, each
+// change undoable; the table sorts by any column.
+#pragma once
+
+#include <QMainWindow>
+
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace tensorium {
+
+class AnalysisSession;
+class PlaneSetDocument;
+class PlaneTableModel;
+class PlotCritical;
+
+class FrmPlanes : public QMainWindow {
+    Q_OBJECT
+public:
+    FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidget* parent = nullptr);
+
+    QTableView& Table() { return *tblPlanes; }
+    PlotCritical& Plot() { return *plot_; }
+    // The rows selected in the table, as rows of the plane set.
+    std::vector<int> SelectedPlanes() const;
+
+public slots:
+    void AddPlane();
+    void DeleteSelectedPlanes();
+
+private:
+    void ShowCounts();
+
+    PlaneSetDocument& document_;
+    AnalysisSession& session_;
+    PlaneTableModel* model_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QTableView* tblPlanes = nullptr;
+    QLineEdit* edtPlaneCount = nullptr;
+    QLineEdit* edtCriticalCount = nullptr;
+    QLineEdit* edtCriticalPercent = nullptr;
+    PlotCritical* plot_ = nullptr;
+};
+
+}  // namespace tensorium

@@ -1,0 +1,62 @@
+// The plane set every window shows: the planes as measured, what the
+// analysed stress and the pore pressure make of each, and the changes a user
+// makes, each one undoable. It follows the analysis model: a new stress or
+// strength recomputes the stresses on every plane, a new pore pressure only
+// their stability.
+#pragma once
+
+#include <QObject>
+#include <QUndoStack>
+#include <vector>
+
+#include "core/analysis_model.h"
+#include "core/plane_set.h"
+#include "core/plane_set_analysis.h"
+
+namespace tensorium {
+
+class PlaneSetDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit PlaneSetDocument(AnalysisModel& model, QObject* parent = nullptr);
+
+    const PlaneSet& Planes() const { return planes_; }
+    const std::vector<PlaneOutcome>& Outcomes() const { return outcomes_; }
+    int CriticalCount() const { return criticalCount_; }
+    double CriticalPercent() const;
+    CriticalCurve Curve() const;
+    double PorePressure() const { return conditions_.porePressure; }
+    QUndoStack& UndoStack() { return undo_; }
+
+    // Each of these is one step on the undo stack.
+    void ReplaceAll(const PlaneSet& planes, const QString& what);
+    void Append(const PlaneSet& planes, const QString& what);
+    void Remove(std::vector<int> rows);
+    void Edit(int row, const MeasuredPlane& plane);
+
+    // For the steps themselves: no undo of their own.
+    void SetPlanes(PlaneSet planes);
+
+signals:
+    // The planes changed (rows added, removed, edited or replaced).
+    void PlanesChanged();
+    // The computed values changed, the planes stayed.
+    void OutcomesChanged();
+
+private:
+    void FollowModel(const AnalysisState& state);
+    void Recompute(bool stresses);
+
+    AnalysisModel& model_;
+    ModelSubscription subscription_;
+    PlaneSet planes_;
+    std::vector<PlaneStresses> stresses_;
+    std::vector<PlaneOutcome> outcomes_;
+    int criticalCount_ = 0;
+    StressState stress_{};
+    PlaneSetConditions conditions_;
+    bool analysed_ = false;
+    QUndoStack undo_;
+};
+
+}  // namespace tensorium
