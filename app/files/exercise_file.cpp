@@ -110,6 +110,44 @@ ExplorerLesson ReadLesson(const QJsonValue& value, const InputReading& reading)
     return lesson;
 }
 
+QJsonArray PlanesArray(const PlaneSet& planes)
+{
+    QJsonArray array;
+    for (const MeasuredPlane& plane : planes) {
+        QJsonObject object;
+        object.insert("name", QString::fromStdString(plane.name));
+        object.insert("dip_direction", plane.dipDirection);
+        object.insert("dip", plane.dip);
+        object.insert("set", QString::fromStdString(plane.set));
+        array.append(object);
+    }
+    return array;
+}
+
+PlaneSet ReadPlanes(const QJsonValue& value)
+{
+    if (!value.isArray()) throw Damage{"\"planes\" is not a list of planes"};
+    PlaneSet planes;
+    const QJsonArray array = value.toArray();
+    planes.reserve(static_cast<size_t>(array.size()));
+    for (qsizetype k = 0; k < array.size(); ++k) {
+        const QString where = QString("planes[%1]").arg(k + 1);
+        const QJsonObject object = array.at(k).toObject();
+        const QJsonValue name = object.value("name"), set = object.value("set");
+        const QJsonValue direction = object.value("dip_direction"), dip = object.value("dip");
+        if (!array.at(k).isObject() || !name.isString() || !set.isString())
+            throw Damage{where + " is not a plane with a name and a set"};
+        if (!direction.isDouble() || !(direction.toDouble() >= 0 && direction.toDouble() < 360))
+            throw Damage{
+                QString("\"%1.dip_direction\" is missing or not a number from 0 up to 360").arg(where)};
+        if (!dip.isDouble() || !(dip.toDouble() >= 0 && dip.toDouble() <= 90))
+            throw Damage{QString("\"%1.dip\" is missing or not a number from 0 to 90").arg(where)};
+        planes.push_back({name.toString().toStdString(), direction.toDouble(), dip.toDouble(),
+                          set.toString().toStdString()});
+    }
+    return planes;
+}
+
 void ReadContent(const QJsonObject& document, Exercise& exercise, const InputReading& reading)
 {
     ReadGroup(document, "global_stress", kGlobalKeys, exercise.globalStress, reading);
@@ -133,6 +171,8 @@ void ReadContent(const QJsonObject& document, Exercise& exercise, const InputRea
                          .arg(kClockwiseFromNorth, kCounterclockwiseFromEast)};
     if (reading.version >= 2 && document.contains("explorer"))
         exercise.explorer = ReadLesson(document.value("explorer"), reading);
+    if (reading.version >= 3 && document.contains("planes"))
+        exercise.planes = ReadPlanes(document.value("planes"));
 }
 
 }  // namespace
@@ -140,7 +180,8 @@ void ReadContent(const QJsonObject& document, Exercise& exercise, const InputRea
 bool Exercise::operator==(const Exercise& other) const
 {
     return globalStress == other.globalStress && userAngles == other.userAngles && joint == other.joint &&
-           comments == other.comments && convention == other.convention && explorer == other.explorer;
+           comments == other.comments && convention == other.convention && explorer == other.explorer &&
+           planes == other.planes;
 }
 
 QByteArray ExerciseDocument(const Exercise& exercise, const std::string& decimal)
@@ -156,6 +197,7 @@ QByteArray ExerciseDocument(const Exercise& exercise, const std::string& decimal
     document.insert("joint", Group(kJointKeys, exercise.joint, decimal));
     document.insert("comments", QJsonArray{exercise.comments[0], exercise.comments[1]});
     if (exercise.explorer) document.insert("explorer", LessonObject(*exercise.explorer, decimal));
+    if (!exercise.planes.empty()) document.insert("planes", PlanesArray(exercise.planes));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 

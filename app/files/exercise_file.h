@@ -4,7 +4,8 @@
 // gives the same inputs and the same cycle, in any region: an input that
 // reads as a number is kept as a JSON number, free of the regional decimal
 // separator, and shown in the reader's; any other text is kept as typed.
-// Files of version 1 held every input as the text typed.
+// Files of version 1 held every input as the text typed; version 3 added
+// the measured planes.
 #pragma once
 
 #include <QString>
@@ -13,11 +14,12 @@
 #include <string>
 
 #include "core/angles.h"
+#include "core/plane_set.h"
 
 namespace tensorium {
 
 inline constexpr const char* kExerciseFormatName = "tensorium-exercise";
-inline constexpr int kExerciseFormatVersion = 2;
+inline constexpr int kExerciseFormatVersion = 3;
 inline constexpr const char* kExerciseSuffix = "tensorium";
 
 // How the explorer shows an exercise: its pore pressure (as typed), the field
@@ -44,6 +46,8 @@ struct Exercise {
     AzimuthConvention convention = AzimuthConvention::azClockwiseFromNorth;
     // The explorer as it was saved; none in files written before it was kept.
     std::optional<ExplorerLesson> explorer;
+    // The measured planes; none in files written before they were kept.
+    PlaneSet planes;
 
     bool operator==(const Exercise& other) const;
 };

@@ -15,6 +15,7 @@
 #include "app/explorer/frm_explorer.h"
 #include "app/files/exercise_file.h"
 #include "app/main_window/frm_tensorium.h"
+#include "app/planes/plane_set_document.h"
 #include "app/widgets/tedit.h"
 
 namespace tensorium {
@@ -41,6 +42,7 @@ Exercise TFrmTensorium::TypedExercise() const
         exercise.explorer = explorer_->Lesson();
     else if (pendingLesson_)
         exercise.explorer = *pendingLesson_;
+    exercise.planes = planeSet_->Planes();
     return exercise;
 }
 
@@ -59,6 +61,10 @@ void TFrmTensorium::ShowExercise(const Exercise& exercise)
         mnuAngleLeft->setChecked(true);
     else
         mnuAngleRight->setChecked(true);
+    // The file's planes replace the window's; what was done before them
+    // cannot be undone into them.
+    planeSet_->SetPlanes(exercise.planes);
+    planeSet_->UndoStack().clear();
     if (!exercise.explorer) return;
     if (explorer_) {
         explorer_->ShowLesson(*exercise.explorer);
@@ -117,6 +123,7 @@ void TFrmTensorium::ConnectExerciseChanges()
         connect(field, &QLineEdit::textChanged, this, &TFrmTensorium::UpdateTitle);
     for (QAction* convention : {mnuAngleLeft, mnuAngleRight})
         connect(convention, &QAction::toggled, this, &TFrmTensorium::UpdateTitle);
+    connect(planeSet_, &PlaneSetDocument::PlanesChanged, this, &TFrmTensorium::UpdateTitle);
 }
 
 // The title of a run without an exercise file is the program's; with one,

@@ -127,7 +127,7 @@ TEST_F(ExerciseFailures, AnotherFormatName)
 
 TEST_F(ExerciseFailures, ANewerVersion)
 {
-    ExpectRefusedBytes(Changed("", "version", 3), "was saved by a newer Tensorium (exercise version 3)");
+    ExpectRefusedBytes(Changed("", "version", 4), "was saved by a newer Tensorium (exercise version 4)");
 }
 
 TEST_F(ExerciseFailures, AVersionThatIsNoWholeNumber)

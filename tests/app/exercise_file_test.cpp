@@ -146,5 +146,53 @@ TEST(ExerciseDocument, FirstVersionFilesStillOpen)
         << damaged.problem.toStdString();
 }
 
+// The measured planes travel in the file exactly: every digit of their
+// angles, their names and sets as written; files without them open with
+// none, and planes that are not planes are named.
+TEST(ExerciseDocument, MeasuredPlanesTravelExactly)
+{
+    Exercise exercise;
+    exercise.globalStress = {"1", "2", "3", "4", "5", "6"};
+    exercise.planes = {{"J1", 0.1 + 0.2, 89.99999999999999, "north, \"east\""},
+                       {"", 359.9999999999999, 0, ""},
+                       {QString::fromUtf8("Kluft ä").toStdString(), 123.456789012345678, 45, "S2"}};
+    for (const char* decimal : {".", ","}) {
+        const ExerciseReading back =
+            ParseExercise(ExerciseDocument(exercise, decimal), "x.tensorium", decimal);
+        ASSERT_TRUE(back.ok()) << back.problem.toStdString();
+        EXPECT_EQ(back.exercise.planes, exercise.planes);
+        EXPECT_EQ(back.exercise, exercise);
+    }
+    exercise.planes.clear();
+    EXPECT_FALSE(ExerciseDocument(exercise, ".").contains("planes"))
+        << "no empty list in files without planes";
+
+    const QByteArray withPlanes =
+        ExerciseDocument({exercise.globalStress, {}, {}, {}, {}, {}, {{"a", 10, 20, ""}}}, ".");
+    struct {
+        const char* from;
+        const char* to;
+        const char* problem;
+    } damaged[] = {
+        {"\"dip\": 20", "\"dip\": 91", "\"planes[1].dip\" is missing or not a number from 0 to 90"},
+        {"\"dip\": 20", "\"dip\": \"20\"", "\"planes[1].dip\" is missing"},
+        {"\"dip_direction\": 10", "\"dip_direction\": 360", "\"planes[1].dip_direction\" is missing"},
+        {"\"name\": \"a\"", "\"name\": 5", "planes[1] is not a plane with a name and a set"}};
+    for (const auto& d : damaged) {
+        QByteArray bytes = withPlanes;
+        ASSERT_TRUE(bytes.contains(d.from)) << bytes.toStdString();
+        bytes.replace(d.from, d.to);
+        const ExerciseReading reading = ParseExercise(bytes, "x.tensorium", ".");
+        EXPECT_TRUE(reading.problem.contains(d.problem)) << reading.problem.toStdString();
+        EXPECT_TRUE(reading.exercise.planes.empty());
+    }
+    // A version 2 file ignores a list it could not have held.
+    QByteArray second = withPlanes;
+    second.replace("\"version\": 3", "\"version\": 2");
+    const ExerciseReading older = ParseExercise(second, "x.tensorium", ".");
+    ASSERT_TRUE(older.ok()) << older.problem.toStdString();
+    EXPECT_TRUE(older.exercise.planes.empty());
+}
+
 }  // namespace
 }  // namespace tensorium
