@@ -11,7 +11,7 @@ namespace {
 // region closes. Nodes are numbered over (size + 2) x (size + 2).
 class PaddedGrid {
 public:
-    PaddedGrid(const StabilityField& grid, double level)
+    PaddedGrid(const NetGrid& grid, double level)
         : grid_(grid), level_(level), side_(grid.size + 2), above_(static_cast<std::size_t>(side_) * side_, 0)
     {
         for (int j = 0; j < grid.size; ++j) {
@@ -46,7 +46,7 @@ public:
 private:
     std::size_t Node(int i, int j) const { return static_cast<std::size_t>(j + 1) * side_ + (i + 1); }
 
-    const StabilityField& grid_;
+    const NetGrid& grid_;
     double level_;
     int side_;
     std::vector<char> above_;
@@ -54,7 +54,7 @@ private:
 
 }  // namespace
 
-std::vector<NetRing> RegionAtOrAbove(const StabilityField& grid, double level)
+std::vector<NetRing> RegionAtOrAbove(const NetGrid& grid, double level)
 {
     const PaddedGrid padded(grid, level);
     // next[e]: the edge whose crossing follows that of edge e along a ring.

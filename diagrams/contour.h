@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "diagrams/net_grid.h"
 #include "diagrams/net_projection.h"
-#include "diagrams/stability_field.h"
 
 namespace tensorium {
 
@@ -23,7 +23,7 @@ using NetLine = std::vector<NetPoint>;
 // corners at or above the level are joined through the centre.
 // A ring closing round nodes without a value crosses halfway between the
 // last node with a value and the first without.
-std::vector<NetRing> RegionAtOrAbove(const StabilityField& grid, double level);
+std::vector<NetRing> RegionAtOrAbove(const NetGrid& grid, double level);
 
 // The pieces of the closed `ring` inside the primitive circle (radius 1),
 // each in the ring's order; a ring wholly inside comes back as one line

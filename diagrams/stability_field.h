@@ -9,6 +9,7 @@
 
 #include "core/principal_solver.h"
 #include "core/stress_state.h"
+#include "diagrams/net_grid.h"
 
 namespace tensorium {
 
@@ -23,13 +24,9 @@ struct FieldInputs {
     bool operator==(const FieldInputs& other) const;
 };
 
-// The grid's nodes run from -Extent() to +Extent() on both axes, one and a
-// half spacings beyond the primitive circle, so that every square of four
-// nodes that the circle touches has a value at each corner.
-struct StabilityField {
+// The field's values on the grid, NaN outside, without a value or opened.
+struct StabilityField : NetGrid {
     FieldKind kind = FieldKind::None;
-    int size = 0;                // nodes along each side
-    std::vector<double> values;  // row-major from North-West; NaN outside, without a value or opened
     // sigma' = sigma - p of the plane at each node; NaN outside. Below zero the
     // pore pressure has opened the plane: it has no friction to speak of, so
     // its slip tendency and safety factor are left out (NaN in `values`) rather
@@ -39,18 +36,8 @@ struct StabilityField {
     int openedNodes = 0;       // nodes with sigma' < 0
     double low = 0, high = 0;  // range of the finite values
 
-    double Spacing() const { return 2 * Extent() / (size - 1); }
-    double Extent() const { return (size - 1.0) / (size - 4.0); }
-    // The node of column i, row j on the net (x East, y North).
-    double X(int i) const { return -Extent() + i * Spacing(); }
-    double Y(int j) const { return Extent() - j * Spacing(); }
-    // How far outside the primitive circle nodes still hold a value (that of
-    // the point on the circle): one and a half spacings.
-    double Margin() const { return 1.5 * Spacing(); }
-    double At(int i, int j) const { return values[Index(i, j)]; }
     double EffectiveAt(int i, int j) const { return effective[Index(i, j)]; }
     bool Opened(int i, int j) const { return effective[Index(i, j)] < 0; }
-    std::size_t Index(int i, int j) const { return static_cast<std::size_t>(j) * size + i; }
 };
 
 // The normal and shear stress of the plane at every node of a grid (NaN

@@ -8,6 +8,8 @@
 #include <functional>
 #include <limits>
 
+#include "diagrams/stability_field.h"
+
 namespace tensorium {
 namespace {
 
