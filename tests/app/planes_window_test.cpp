@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "app/planes/frm_planes.h"
@@ -175,6 +176,30 @@ TEST_F(PlanesWindow, CountsAndThePlotFollowThePorePressure)
     SetGlobal({"30", "10", "5", "0", "0", "0"});
     window->RecalculateAll();
     EXPECT_NE(Cell(3, PlaneTableModel::SigmaN), before);
+}
+
+// The planes are part of the lesson: saved with the exercise, opened in the
+// next run, and a change to them is a change to the exercise.
+TEST_F(PlanesWindow, ThePlanesTravelInTheExerciseFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("outcrop.tensorium");
+    Document().ReplaceAll(kThree, "Import planes");
+    ASSERT_TRUE(window->SaveExercise(path));
+    EXPECT_FALSE(window->isWindowModified());
+    TypeInto(0, PlaneTableModel::Dip, "12");
+    EXPECT_TRUE(window->isWindowModified()) << "an edited plane is an unsaved change";
+    Document().UndoStack().undo();
+    EXPECT_FALSE(window->isWindowModified());
+
+    TFrmTensorium next;
+    next.setFailureReporter([this](const QString& message) { failures << message; });
+    ASSERT_TRUE(next.OpenExercise(path));
+    EXPECT_EQ(next.Planes().Planes(), kThree);
+    EXPECT_EQ(next.Planes().Outcomes().size(), 3u);
+    EXPECT_FALSE(next.Planes().UndoStack().canUndo()) << "opening is not a step to undo";
+    EXPECT_TRUE(failures.isEmpty()) << failures.join("; ").toStdString();
 }
 
 }  // namespace
