@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/explorer/dot_layer.h"
+#include "app/explorer/plane_colours.h"
 #include "core/equal_stresses.h"
 
 namespace tensorium {
@@ -146,6 +148,51 @@ ExplorerMohr::ExplorerMohr(const AnalysisModel& model, QWidget* parent)
     setAccessibleName("Mohr diagram");
 }
 
+void ExplorerMohr::SetPlaneSet(PlaneSetDocument* planes)
+{
+    planeSet_ = planes;
+    if (planes) {
+        connect(planes, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::SelectionChanged, this, qOverload<>(&QWidget::update));
+    }
+    update();
+}
+
+void ExplorerMohr::SetPlanesShown(bool shown)
+{
+    planesShown_ = shown;
+    update();
+}
+
+void ExplorerMohr::SetPlaneColouring(FieldKind field)
+{
+    planeField_ = field;
+    update();
+}
+
+void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const MohrFrame& f) const
+{
+    const std::vector<QColor> colours = PlaneColours(*planeSet_, planeField_, State().joint.phi);
+    const std::vector<PlaneOutcome>& outcomes = planeSet_->Outcomes();
+    const double p = State().porePressure;
+    std::vector<DotMark> dots, critical, selected;
+    dots.reserve(outcomes.size());
+    for (size_t k = 0; k < outcomes.size(); ++k) {
+        const DotMark dot{At(f, outcomes[k].stresses.sigma - p, outcomes[k].stresses.tau), colours[k],
+                          outcomes[k].critical};
+        (dot.ringed ? critical : dots).push_back(dot);
+    }
+    for (int row : planeSet_->Selection())
+        selected.push_back(
+            DotMark{At(f, outcomes[row].stresses.sigma - p, outcomes[row].stresses.tau), colours[row], true});
+    const double radius = std::max(1.5, Scaled(target, 1.6));
+    PaintDots(painter, target, dots, radius, 0);
+    // Critically stressed: larger, with a dark ring, over the others.
+    PaintDots(painter, target, critical, 1.4 * radius, std::max(1.0, 0.45 * radius));
+    PaintDots(painter, target, selected, 2.2 * radius, std::max(1.5, 0.6 * radius));
+}
+
 void ExplorerMohr::SetDecimalSeparator(const QString& separator)
 {
     decimalSeparator_ = separator;
@@ -172,6 +219,11 @@ ExplorerMohr::BackdropKey ExplorerMohr::KeyFor(const QRectF& target) const
     key.target = target;
     key.textScale = TextScale();
     key.separator = decimalSeparator_;
+    if (ShowsPlanes()) {
+        key.planesVersion = planeSet_->Version();
+        key.field = static_cast<int>(planeField_);
+        key.selection = planeSet_->Selection();
+    }
     return key;
 }
 
@@ -234,6 +286,16 @@ MohrLayout ExplorerMohr::Place(const QRectF& target, const QMarginsF& margins) c
         {MohrLegendRow::Sample::envelope, "Mohr-Coulomb envelope"},
         {MohrLegendRow::Sample::region, "Points of all planes"}};
     if (p != 0) rows.push_back({MohrLegendRow::Sample::outline, "Circles at p = 0"});
+    if (ShowsPlanes()) {
+        const std::string separator = decimalSeparator_.toStdString();
+        rows.push_back(
+            {MohrLegendRow::Sample::planes,
+             QString("Critically stressed: %1 of %2 planes (%3 %)")
+                 .arg(planeSet_->CriticalCount())
+                 .arg(planeSet_->Planes().size())
+                 .arg(
+                     QString::number(planeSet_->CriticalPercent(), 'f', 1).replace('.', decimalSeparator_))});
+    }
     double textWidth = 0;
     for (const auto& row : rows) textWidth = std::max(textWidth, TextBox(L.legendFont, row.second).width());
     const double inset = gap;
@@ -493,6 +555,13 @@ void ExplorerMohr::PaintLegend(QPainter& painter, const QRectF& target, const Mo
                 painter.setPen(QPen(kOutline, Line(target, 0.8)));
                 painter.drawLine(left, right);
                 break;
+            case MohrLegendRow::Sample::planes: {
+                const double radius = std::max(1.5, Scaled(target, 1.6)) * 1.4;
+                painter.setPen(QPen(QColor(30, 30, 30), std::max(1.0, 0.3 * radius)));
+                painter.setBrush(QColor(170, 170, 170));
+                painter.drawEllipse(r.center(), radius, radius);
+                break;
+            }
         }
     }
 }
@@ -560,6 +629,13 @@ void ExplorerMohr::PaintBackdrop(QPainter& painter, const QRectF& target, const 
         painter.setPen(QPen(ColourOf(palette::kEnvelope), Line(target, 1.8)));
         painter.drawLine(At(f, envelope.from.sigma, envelope.from.tau),
                          At(f, envelope.to.sigma, envelope.to.tau));
+        painter.restore();
+    }
+
+    if (ShowsPlanes()) {
+        painter.save();
+        painter.setClipRect(RectOf(f.plot).adjusted(-4, -4, 4, 4), Qt::IntersectClip);
+        PaintPlanes(painter, target, f);
         painter.restore();
     }
 

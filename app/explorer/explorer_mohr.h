@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "app/explorer/explorer_diagram.h"
+#include "app/planes/plane_set_document.h"
 #include "core/analysis_model.h"
 #include "diagrams/mohr_geometry.h"
+#include "diagrams/stability_field.h"
 
 namespace tensorium {
 
@@ -33,7 +35,7 @@ struct MohrLabel {
 
 // A row of the legend: its sample (a line, a swatch or an outline) beside its text.
 struct MohrLegendRow {
-    enum class Sample { envelope, region, outline };
+    enum class Sample { envelope, region, outline, planes };
     Sample sample = Sample::envelope;
     QRectF sampleRect;
 };
@@ -65,6 +67,12 @@ public:
 
     // The regional decimal separator of the tick labels ("." until set).
     void SetDecimalSeparator(const QString& separator);
+    // The measured planes, each a point coloured as its pole on the net is
+    // for `field` (by set without one), those critically stressed ringed,
+    // and their count in the legend; shown while `shown`.
+    void SetPlaneSet(PlaneSetDocument* planes);
+    void SetPlanesShown(bool shown);
+    void SetPlaneColouring(FieldKind field);
 
     MohrLayout LayoutFor(const QRectF& target) const;
     // The plot: where sigma' and tau lie in `target`, one scale for both.
@@ -97,10 +105,13 @@ private:
         QRectF target;
         double textScale = 0;
         QString separator;
+        int planesVersion = -1, field = 0;  // the measured planes, when shown
+        std::vector<int> selection;
         bool operator==(const BackdropKey& o) const
         {
             return s1 == o.s1 && s2 == o.s2 && s3 == o.s3 && porePressure == o.porePressure && phi == o.phi &&
-                   c == o.c && target == o.target && textScale == o.textScale && separator == o.separator;
+                   c == o.c && target == o.target && textScale == o.textScale && separator == o.separator &&
+                   planesVersion == o.planesVersion && field == o.field && selection == o.selection;
         }
     };
     BackdropKey KeyFor(const QRectF& target) const;
@@ -108,8 +119,14 @@ private:
     // avoids, kept for the last backdrop laid out.
     const MohrLayout& BackdropLayout(const QRectF& target, const MohrInk** ink) const;
 
+    void PaintPlanes(QPainter& painter, const QRectF& target, const MohrFrame& f) const;
+    bool ShowsPlanes() const { return planeSet_ && planesShown_ && !planeSet_->Planes().empty(); }
+
     const AnalysisModel& model_;
     QString decimalSeparator_ = ".";
+    PlaneSetDocument* planeSet_ = nullptr;
+    bool planesShown_ = false;
+    FieldKind planeField_ = FieldKind::None;
     mutable std::optional<BackdropKey> laidOutKey_;
     mutable MohrLayout backdropLayout_;
     mutable MohrInk backdropInk_;

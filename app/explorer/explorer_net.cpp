@@ -168,8 +168,10 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
                      QPointF(centre.x(), centre.y() - r + Marker(target, 8)));
     painter.setFont(layout.northFont);
     DrawHaloText(painter, layout.north.box, Qt::AlignCenter, layout.north.text);
+    if (layers_.density) PaintDensity(painter, target);
     if (layers_.principal) PaintPrincipal(painter, target, layout);
     if (layers_.user) PaintUser(painter, target, layout);
+    if (layers_.poles) PaintPoles(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
     painter.restore();
 }
@@ -386,6 +388,22 @@ void ExplorerNet::mousePressEvent(QMouseEvent* event)
     const QPointF offset = event->position() - JointPoleAt(target);
     dragging_ = layers_.joint && std::hypot(offset.x(), offset.y()) <= std::max(8.0, Marker(target, 12));
     if (dragging_) setCursor(Qt::ClosedHandCursor);
+    // A click on a pole selects its plane; with Ctrl it joins or leaves the selection.
+    const int pole = dragging_ ? -1 : PoleAt(target, event->position());
+    if (pole >= 0 && planeSet_) {
+        std::vector<int> rows;
+        if (event->modifiers() & Qt::ControlModifier) {
+            rows = planeSet_->Selection();
+            const auto found = std::find(rows.begin(), rows.end(), pole);
+            if (found != rows.end())
+                rows.erase(found);
+            else
+                rows.push_back(pole);
+        } else {
+            rows = {pole};
+        }
+        planeSet_->Select(rows);
+    }
     ExplorerDiagram::mousePressEvent(event);
 }
 

@@ -16,15 +16,18 @@
 
 #include "app/explorer/explorer_diagram.h"
 #include "app/explorer/net_field_picture.h"
+#include "app/planes/plane_set_document.h"
 #include "core/analysis_model.h"
 #include "diagrams/net_geometry.h"
 #include "diagrams/net_projection.h"
+#include "diagrams/pole_density.h"
 #include "diagrams/stability_field.h"
 
 namespace tensorium {
 
 struct NetLayers {
     bool principal = true, user = false, joint = true;
+    bool poles = false, density = false;  // of the measured planes
 };
 
 struct NetLabel {
@@ -75,6 +78,15 @@ public:
     void Refresh();
     void SetLayers(const NetLayers& layers);
     void SetField(FieldKind kind);
+    // The measured planes whose poles and density the net shows; clicking a
+    // pole selects its plane.
+    void SetPlaneSet(PlaneSetDocument* planes);
+    // The density of the poles, computed when first shown after the planes
+    // change; none without planes.
+    const PoleDensity* Density() const;
+    // The plane whose pole lies nearest `at` within reach, or -1.
+    int PoleAt(const QRectF& target, const QPointF& at) const;
+    std::vector<QPointF> PolesAt(const QRectF& target) const;
     // The regional decimal separator of the legend's numbers ("." until set).
     void SetDecimalSeparator(const QString& separator)
     {
@@ -131,6 +143,8 @@ private:
     void PaintPrincipal(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
     void PaintUser(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
     void PaintJoint(QPainter& painter, const QRectF& target) const;
+    void PaintPoles(QPainter& painter, const QRectF& target) const;
+    void PaintDensity(QPainter& painter, const QRectF& target) const;
     void MoveTo(double dipDirection, double dip);
 
     const AnalysisModel& model_;
@@ -156,6 +170,12 @@ private:
         }
     };
     mutable std::vector<std::pair<Vec3, NetPlane>> planes_;
+    PlaneSetDocument* planeSet_ = nullptr;
+    // The poles on the net and their density, for the planes of one version.
+    mutable std::vector<NetPoint> poles_;
+    mutable int polesVersion_ = -1;
+    mutable std::optional<PoleDensity> density_;
+    mutable int densityVersion_ = -1;
     mutable QImage fieldImage_;
     mutable QPointF fieldImageOffset_;  // of the image in the target
     mutable FieldImageKey fieldImageKey_, fieldPaintedKey_;

@@ -102,6 +102,8 @@ void FrmExplorer::RestoreSettings()
     chkExplorerPrincipal->setChecked(settings->value("principal", true).toBool());
     chkExplorerUser->setChecked(settings->value("user", false).toBool());
     chkExplorerJoint->setChecked(settings->value("joint", true).toBool());
+    chkExplorerPoles->setChecked(settings->value("poles", false).toBool());
+    chkExplorerDensity->setChecked(settings->value("density", false).toBool());
     cmbField->setCurrentIndex(std::clamp(settings->value("field", 0).toInt(), 0, cmbField->count() - 1));
     SetTextSteps(settings->value("text_steps", 0).toInt());
 }
@@ -114,6 +116,8 @@ void FrmExplorer::SaveSettings() const
     settings->setValue("principal", chkExplorerPrincipal->isChecked());
     settings->setValue("user", chkExplorerUser->isChecked());
     settings->setValue("joint", chkExplorerJoint->isChecked());
+    settings->setValue("poles", chkExplorerPoles->isChecked());
+    settings->setValue("density", chkExplorerDensity->isChecked());
     settings->setValue("field", cmbField->currentIndex());
     settings->setValue("text_steps", textSteps_);
 }
@@ -186,12 +190,15 @@ QWidget* FrmExplorer::BuildControls()
     check(chkExplorerPrincipal, "chkExplorerPrincipal", "&Principal stresses", true);
     check(chkExplorerUser, "chkExplorerUser", "&User axes", false);
     check(chkExplorerJoint, "chkExplorerJoint", "&Joint", true);
+    check(chkExplorerPoles, "chkExplorerPoles", "P&oles", false);
+    check(chkExplorerDensity, "chkExplorerDensity", "&Density", false);
 
     cmbField = new QComboBox;
     cmbField->setObjectName("cmbField");
     cmbField->addItems({"None", "Slip tendency", "Dilation tendency", "Safety factor"});
     connect(cmbField, &QComboBox::currentIndexChanged, this, [this](int index) {
         net_->SetField(static_cast<FieldKind>(index));
+        mohr_->SetPlaneColouring(static_cast<FieldKind>(index));
         emit LessonChanged();
     });
     layout->addWidget(Pair(new QLabel("&Field:"), cmbField));
@@ -350,10 +357,18 @@ bool FrmExplorer::SaveNet(const QString& path) { return SaveDiagram(*net_, path)
 
 bool FrmExplorer::SaveMohr(const QString& path) { return SaveDiagram(*mohr_, path); }
 
+void FrmExplorer::SetPlaneSet(PlaneSetDocument* planes)
+{
+    net_->SetPlaneSet(planes);
+    mohr_->SetPlaneSet(planes);
+}
+
 void FrmExplorer::ApplyLayers()
 {
-    net_->SetLayers(
-        {chkExplorerPrincipal->isChecked(), chkExplorerUser->isChecked(), chkExplorerJoint->isChecked()});
+    net_->SetLayers({chkExplorerPrincipal->isChecked(), chkExplorerUser->isChecked(),
+                     chkExplorerJoint->isChecked(), chkExplorerPoles->isChecked(),
+                     chkExplorerDensity->isChecked()});
+    mohr_->SetPlanesShown(chkExplorerPoles->isChecked());
 }
 
 void FrmExplorer::showEvent(QShowEvent* event)

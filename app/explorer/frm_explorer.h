@@ -19,6 +19,7 @@ class AnalysisSession;
 class ExplorerDiagram;
 class ExplorerMohr;
 class ExplorerNet;
+class PlaneSetDocument;
 class TEdit;
 class WorkingView;
 
@@ -31,6 +32,8 @@ public:
 
     ExplorerNet& Net() { return *net_; }
     ExplorerMohr& Mohr() { return *mohr_; }
+    // The measured planes both diagrams show.
+    void SetPlaneSet(PlaneSetDocument* planes);
 
     // What an exercise keeps of the explorer, and showing it again.
     ExplorerLesson Lesson() const;
@@ -83,7 +86,8 @@ private:
     bool placed_ = false;  // placed on the screen once, or given a remembered place
     ExplorerNet* net_ = nullptr;
     ExplorerMohr* mohr_ = nullptr;
-    QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr;
+    QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr,
+              *chkExplorerPoles = nullptr, *chkExplorerDensity = nullptr;
     QComboBox* cmbField = nullptr;
     TEdit* edtPorePressure = nullptr;
     QSlider* sldPorePressure = nullptr;

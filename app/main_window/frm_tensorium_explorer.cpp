@@ -14,6 +14,7 @@ void TFrmTensorium::mnuStressExplorerClick()
     if (!explorer_) {
         explorer_ = new FrmExplorer(session_, this);
         explorer_->setWindowFlag(Qt::Window);
+        explorer_->SetPlaneSet(planeSet_);
         // An exercise file's view of the explorer wins over the one remembered.
         if (pendingLesson_) explorer_->ShowLesson(*std::exchange(pendingLesson_, nullptr));
         if (savedExercise_ && !savedExercise_->explorer) savedExercise_->explorer = explorer_->Lesson();

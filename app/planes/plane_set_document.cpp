@@ -36,13 +36,16 @@ double PlaneSetDocument::CriticalPercent() const
     return planes_.empty() ? 0 : 100.0 * criticalCount_ / static_cast<double>(planes_.size());
 }
 
-CriticalCurve PlaneSetDocument::Curve() const
+void PlaneSetDocument::Select(std::vector<int> rows)
 {
-    std::vector<double> pressures;
-    pressures.reserve(stresses_.size());
-    for (const PlaneStresses& s : stresses_)
-        pressures.push_back(CriticalPressure(s, conditions_.phiDegrees, conditions_.c));
-    return CriticalCurve(std::move(pressures));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&](int row) { return row < 0 || row >= static_cast<int>(planes_.size()); }),
+               rows.end());
+    if (rows == selection_) return;
+    selection_ = std::move(rows);
+    emit SelectionChanged();
 }
 
 void PlaneSetDocument::ReplaceAll(const PlaneSet& planes, const QString& what)
@@ -87,8 +90,12 @@ void PlaneSetDocument::Edit(int row, const MeasuredPlane& plane)
 void PlaneSetDocument::SetPlanes(PlaneSet planes)
 {
     planes_ = std::move(planes);
+    ++planesVersion_;
+    const bool selected = !selection_.empty();
+    selection_.clear();
     Recompute(true);
     emit PlanesChanged();
+    if (selected) emit SelectionChanged();
 }
 
 void PlaneSetDocument::FollowModel(const AnalysisState& state)
@@ -108,18 +115,26 @@ void PlaneSetDocument::FollowModel(const AnalysisState& state)
         conditions.phiDegrees == conditions_.phiDegrees && conditions.c == conditions_.c &&
         conditions.porePressure == conditions_.porePressure;
     if (sameStress && sameConditions) return;
+    const bool sameStrength =
+        analysed_ && conditions.phiDegrees == conditions_.phiDegrees && conditions.c == conditions_.c;
     stress_ = stress;
     conditions_ = conditions;
     analysed_ = true;
-    Recompute(!sameStress);
+    Recompute(!sameStress || !sameStrength);
     emit OutcomesChanged();
 }
 
 void PlaneSetDocument::Recompute(bool stresses)
 {
+    ++version_;
     if (stresses || stresses_.size() != planes_.size()) {
         stresses_.resize(planes_.size());
-        for (size_t k = 0; k < planes_.size(); ++k) stresses_[k] = StressesOn(planes_[k], stress_);
+        std::vector<double> pressures(planes_.size());
+        for (size_t k = 0; k < planes_.size(); ++k) {
+            stresses_[k] = StressesOn(planes_[k], stress_);
+            pressures[k] = CriticalPressure(stresses_[k], conditions_.phiDegrees, conditions_.c);
+        }
+        curve_ = CriticalCurve(std::move(pressures));
     }
     outcomes_.resize(planes_.size());
     criticalCount_ = 0;

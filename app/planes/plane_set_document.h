@@ -24,7 +24,17 @@ public:
     const std::vector<PlaneOutcome>& Outcomes() const { return outcomes_; }
     int CriticalCount() const { return criticalCount_; }
     double CriticalPercent() const;
-    CriticalCurve Curve() const;
+    // The share critically stressed against the pore pressure, which
+    // depends on the stress and the strength, not on the pressure.
+    const CriticalCurve& Curve() const { return curve_; }
+    // Counts every recomputation, so that views can tell a new state, and
+    // every change of the planes themselves.
+    int Version() const { return version_; }
+    int PlanesVersion() const { return planesVersion_; }
+
+    // The planes picked in any view (rows of the set, ascending).
+    const std::vector<int>& Selection() const { return selection_; }
+    void Select(std::vector<int> rows);
     double PorePressure() const { return conditions_.porePressure; }
     QUndoStack& UndoStack() { return undo_; }
 
@@ -42,6 +52,7 @@ signals:
     void PlanesChanged();
     // The computed values changed, the planes stayed.
     void OutcomesChanged();
+    void SelectionChanged();
 
 private:
     void FollowModel(const AnalysisState& state);
@@ -53,6 +64,9 @@ private:
     std::vector<PlaneStresses> stresses_;
     std::vector<PlaneOutcome> outcomes_;
     int criticalCount_ = 0;
+    CriticalCurve curve_{{}};
+    int version_ = 0, planesVersion_ = 0;
+    std::vector<int> selection_;
     StressState stress_{};
     PlaneSetConditions conditions_;
     bool analysed_ = false;

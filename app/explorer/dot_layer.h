@@ -1,0 +1,33 @@
+// Many small round dots (the poles or the Mohr points of thousands of
+// planes) drawn fast: each dot is a small antialiased disc blended into a
+// transparent picture pixel by pixel, which costs a few pixels a dot where
+// the painter's own ellipses cost far more. Files get the painter's
+// ellipses, as vectors.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <vector>
+
+class QPainter;
+
+namespace tensorium {
+
+struct DotMark {
+    QPointF at;
+    QColor colour;
+    bool ringed = false;  // a dark ring round it, for the planes that stand out
+};
+
+// A transparent picture of `size` device pixels (at `ratio` device pixels a
+// unit) holding `dots` of `radius` units, their rings `ring` units wide.
+QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& dots, double radius,
+                  double ring);
+
+// The dots into `painter`: as a picture on raster devices, as ellipses
+// elsewhere; `target` is the area they may cover.
+void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMark>& dots, double radius,
+               double ring);
+
+}  // namespace tensorium

@@ -1,0 +1,140 @@
+// The measured planes on the net: their poles, coloured as the field or by
+// set, the selected ones ringed; and the density of the poles, contoured in
+// standard deviations with its maximum marked.
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+#include "app/explorer/dot_layer.h"
+#include "app/explorer/explorer_net.h"
+#include "app/explorer/plane_colours.h"
+#include "core/angles.h"
+#include "diagrams/contour.h"
+
+namespace tensorium {
+namespace {
+
+// The grid of the density: smooth contours at 1600 x 900.
+constexpr int kDensityNodes = 96;
+
+}  // namespace
+
+void ExplorerNet::SetPlaneSet(PlaneSetDocument* planes)
+{
+    planeSet_ = planes;
+    if (planes) {
+        connect(planes, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::SelectionChanged, this, qOverload<>(&QWidget::update));
+    }
+    update();
+}
+
+std::vector<QPointF> ExplorerNet::PolesAt(const QRectF& target) const
+{
+    std::vector<QPointF> at;
+    if (!planeSet_) return at;
+    if (polesVersion_ != planeSet_->PlanesVersion()) {
+        // The pole of a plane dipping dip towards dd plunges 90 - dip
+        // towards dd + 180; on the net it lies sqrt(2) sin(dip / 2) out.
+        poles_.clear();
+        for (const MeasuredPlane& plane : planeSet_->Planes()) {
+            const double d = DegToRad(plane.dipDirection),
+                         r = std::sqrt(2.0) * std::sin(DegToRad(plane.dip) / 2);
+            poles_.push_back({-r * std::sin(d), -r * std::cos(d)});
+        }
+        polesVersion_ = planeSet_->PlanesVersion();
+    }
+    at.reserve(poles_.size());
+    for (const NetPoint& p : poles_) at.push_back(ToTarget(target, p));
+    return at;
+}
+
+int ExplorerNet::PoleAt(const QRectF& target, const QPointF& at) const
+{
+    if (!planeSet_ || !layers_.poles) return -1;
+    const std::vector<QPointF> poles = PolesAt(target);
+    const double reach = std::max(6.0, Marker(target, 5));
+    int nearest = -1;
+    double best = reach;
+    for (size_t k = 0; k < poles.size(); ++k) {
+        const double d = std::hypot(poles[k].x() - at.x(), poles[k].y() - at.y());
+        if (d <= best) best = d, nearest = static_cast<int>(k);
+    }
+    return nearest;
+}
+
+void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
+{
+    if (!planeSet_ || planeSet_->Planes().empty()) return;
+    const std::vector<QPointF> at = PolesAt(target);
+    const std::vector<QColor> colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
+    std::vector<DotMark> dots(at.size());
+    for (size_t k = 0; k < at.size(); ++k) dots[k] = {at[k], colours[k], false};
+    // The selected planes last, larger and ringed, over the others.
+    std::vector<DotMark> selected;
+    for (int row : planeSet_->Selection()) selected.push_back({at[row], colours[row], true});
+    const double radius = std::max(1.5, Marker(target, 1.8));
+    PaintDots(painter, target, dots, radius, 0);
+    PaintDots(painter, target, selected, 1.8 * radius, std::max(1.5, radius * 0.6));
+}
+
+const PoleDensity* ExplorerNet::Density() const
+{
+    if (!planeSet_ || planeSet_->Planes().empty()) return nullptr;
+    if (densityVersion_ != planeSet_->PlanesVersion()) {
+        density_ = KambDensity(PolesOf(planeSet_->Planes()), kDensityNodes);
+        densityVersion_ = planeSet_->PlanesVersion();
+    }
+    return &*density_;
+}
+
+void ExplorerNet::PaintDensity(QPainter& painter, const QRectF& target) const
+{
+    const PoleDensity* density = Density();
+    if (!density) return;
+    const double r = NetRadius(target);
+    const QTransform toTarget(r, 0, 0, -r, target.center().x(), target.center().y());
+    painter.save();
+    painter.setFont(TextFont(target, 9));
+    const QColor ink(60, 20, 20);
+    for (double level : ContourLevels(*density)) {
+        QPainterPath lines;
+        QPointF labelAt;
+        size_t longest = 0;
+        for (const NetRing& ring : RegionAtOrAbove(*density, level)) {
+            for (const NetLine& line : ClipToDisk(ring)) {
+                QPolygonF polygon;
+                for (const NetPoint& p : line) polygon << toTarget.map(QPointF(p.x, p.y));
+                lines.addPolygon(polygon);
+                if (line.size() > longest) longest = line.size(), labelAt = polygon[polygon.size() / 2];
+            }
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(ink, Line(target, level == 2 ? 0.8 : 1.3)));
+        painter.drawPath(lines);
+        if (longest > 0) {
+            painter.setPen(ink);
+            DrawHaloText(painter, labelAt, QString::number(level, 'g', 3) + QString::fromUtf8("σ"));
+        }
+    }
+    // The maximum: a cross and its value, with the plane whose pole lies there.
+    if (density->maximum > 0) {
+        const QPointF at = ToTarget(target, density->maximumAt);
+        const double half = Marker(target, 4);
+        painter.setPen(QPen(ink, Line(target, 1.4)));
+        painter.drawLine(at - QPointF(half, 0), at + QPointF(half, 0));
+        painter.drawLine(at - QPointF(0, half), at + QPointF(0, half));
+        const QString text =
+            QString::fromUtf8("max %1σ, %2/%3")
+                .arg(QString::number(density->maximum, 'f', 1).replace('.', decimalSeparator_))
+                .arg(std::lround(density->maximumDipDirection) % 360, 3, 10, QChar('0'))
+                .arg(std::lround(density->maximumDip), 2, 10, QChar('0'));
+        painter.setPen(ink);
+        DrawHaloText(painter, at + QPointF(half * 1.3, -half * 1.3), text);
+    }
+    painter.restore();
+}
+
+}  // namespace tensorium
