@@ -1,0 +1,192 @@
+#include "core/csv_rows.h"
+
+#include <csv.h>
+
+#include <string>
+#include <utility>
+
+namespace tensorium {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The characters that libcsv trims around an unquoted field: never the
+// separator itself.
+int SpaceOrTab(unsigned char c) { return c == ' ' || c == '\t'; }
+int SpaceOnly(unsigned char c) { return c == ' '; }
+int TabOnly(unsigned char c) { return c == '\t'; }
+
+// A line, without its end (LF, CRLF or a lone CR), and where the next begins.
+struct Line {
+    std::string_view content;
+    size_t next;
+};
+
+Line LineAt(std::string_view text, size_t start)
+{
+    size_t end = start;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+    size_t next = end;
+    if (next < text.size())
+        next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
+    return {text.substr(start, end - start), next};
+}
+
+bool IsSkipped(std::string_view line)
+{
+    size_t i = 0;
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    return i == line.size() || line[i] == '#';
+}
+
+// Collects the fields of the row being read; libcsv hands each over once.
+class RowCollector {
+public:
+    // With blanks as separator, a run of them leaves empty unquoted fields
+    // between its blanks: those are dropped.
+    RowCollector(const CsvRowSink& sink, bool dropUnquotedEmpty)
+        : sink_(sink), dropUnquotedEmpty_(dropUnquotedEmpty)
+    {
+    }
+
+    void Field(const char* data, size_t size)
+    {
+        if (data == nullptr && dropUnquotedEmpty_) return;
+        const size_t start = buffer_.size();
+        if (data != nullptr) buffer_.append(data, size);
+        spans_.emplace_back(start, size);
+        if (size > 0) nonEmpty_ = true;
+    }
+
+    void EndRow()
+    {
+        if (nonEmpty_ && !stopped_) {
+            views_.clear();
+            for (const auto& [start, size] : spans_) views_.emplace_back(buffer_.data() + start, size);
+            if (!sink_(rowLine_, views_)) stopped_ = true;
+        }
+        buffer_.clear();
+        spans_.clear();
+        nonEmpty_ = false;
+        atRowStart_ = true;
+    }
+
+    void StartLine(long line)
+    {
+        if (atRowStart_) rowLine_ = line;
+        atRowStart_ = false;
+    }
+
+    bool atRowStart() const { return atRowStart_; }
+    bool stopped() const { return stopped_; }
+
+    static void OnField(void* data, size_t size, void* self)
+    {
+        static_cast<RowCollector*>(self)->Field(static_cast<const char*>(data), size);
+    }
+    static void OnRowEnd(int, void* self) { static_cast<RowCollector*>(self)->EndRow(); }
+
+private:
+    const CsvRowSink& sink_;
+    const bool dropUnquotedEmpty_;
+    std::string buffer_;
+    std::vector<std::pair<size_t, size_t>> spans_;
+    std::vector<std::string_view> views_;
+    long rowLine_ = 1;
+    bool nonEmpty_ = false;
+    bool atRowStart_ = true;
+    bool stopped_ = false;
+};
+
+class Parser {
+public:
+    explicit Parser(char separator)
+    {
+        ok_ = csv_init(&parser_, CSV_EMPTY_IS_NULL) == 0;
+        if (!ok_) return;
+        csv_set_delim(&parser_, static_cast<unsigned char>(separator));
+        csv_set_space_func(&parser_, separator == '\t' ? SpaceOnly : separator == ' ' ? TabOnly : SpaceOrTab);
+    }
+    ~Parser()
+    {
+        if (ok_) csv_free(&parser_);
+    }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    bool Feed(std::string_view bytes, RowCollector& rows)
+    {
+        return ok_ && csv_parse(&parser_, bytes.data(), bytes.size(), RowCollector::OnField,
+                                RowCollector::OnRowEnd, &rows) == bytes.size();
+    }
+    bool Finish(RowCollector& rows)
+    {
+        return ok_ && csv_fini(&parser_, RowCollector::OnField, RowCollector::OnRowEnd, &rows) == 0;
+    }
+
+private:
+    csv_parser parser_{};
+    bool ok_ = false;
+};
+
+}  // namespace
+
+bool ForEachCsvRow(std::string_view text, char separator, const CsvRowSink& row)
+{
+    RowCollector rows(row, separator == ' ');
+    Parser parser(separator);
+    long line = 0;
+    // One line at a time, so that each row knows where it starts; a quoted
+    // field that runs over a line end keeps the row open.
+    for (size_t start = 0; start < text.size() && !rows.stopped();) {
+        const Line current = LineAt(text, start);
+        ++line;
+        if (!(rows.atRowStart() && IsSkipped(current.content))) {
+            rows.StartLine(line);
+            if (!parser.Feed(text.substr(start, current.next - start), rows)) return false;
+        }
+        start = current.next;
+    }
+    return rows.stopped() || parser.Finish(rows);
+}
+
+char DetectCsvSeparator(std::string_view text)
+{
+    // The first lines that hold data, split by each candidate in turn: the
+    // separator gives every row the same number of fields, at least two.
+    constexpr int kSampleLines = 20;
+    std::string sample;
+    int lines = 0;
+    for (size_t start = 0; start < text.size() && lines < kSampleLines;) {
+        const Line current = LineAt(text, start);
+        if (!IsSkipped(current.content)) {
+            sample.append(current.content).push_back('\n');
+            ++lines;
+        }
+        start = current.next;
+    }
+    // Semicolons and tabs first: where they separate, commas are decimal.
+    const char candidates[] = {';', '\t', ',', ' '};
+    char best = ' ';
+    long bestSplitRows = 0;
+    for (char candidate : candidates) {
+        long rowsRead = 0, splitRows = 0;
+        size_t firstCount = 0;
+        bool sameCount = true;
+        ForEachCsvRow(sample, candidate, [&](long, const std::vector<std::string_view>& fields) {
+            const size_t count = fields.size();
+            if (rowsRead++ == 0) firstCount = count;
+            sameCount = sameCount && count == firstCount;
+            splitRows += count >= 2;
+            return true;
+        });
+        if (rowsRead > 0 && sameCount && firstCount >= 2) return candidate;
+        if (splitRows > bestSplitRows) {
+            best = candidate;
+            bestSplitRows = splitRows;
+        }
+    }
+    return best;
+}
+
+}  // namespace tensorium
