@@ -154,13 +154,16 @@ char DetectCsvSeparator(std::string_view text)
 {
     // The first lines that hold data, split by each candidate in turn: the
     // separator gives every row the same number of fields, at least two.
+    // The sample is bounded so that a file of one long line is split once
+    // more, not once per candidate.
     constexpr int kSampleLines = 20;
+    constexpr size_t kSampleBytes = 64 * 1024;
     std::string sample;
     int lines = 0;
-    for (size_t start = 0; start < text.size() && lines < kSampleLines;) {
+    for (size_t start = 0; start < text.size() && lines < kSampleLines && sample.size() < kSampleBytes;) {
         const Line current = LineAt(text, start);
         if (!IsSkipped(current.content)) {
-            sample.append(current.content).push_back('\n');
+            sample.append(current.content.substr(0, kSampleBytes)).push_back('\n');
             ++lines;
         }
         start = current.next;
