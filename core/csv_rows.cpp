@@ -2,6 +2,11 @@
 
 #include <csv.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -98,12 +103,42 @@ private:
     bool stopped_ = false;
 };
 
+// libcsv grows a field's buffer by a fixed block at a time; where realloc
+// copies, a long field would cost time quadratic in its length. These grow
+// it geometrically instead, keeping the capacity in front of the buffer.
+constexpr size_t kHeader = alignof(std::max_align_t);
+
+void* GrowingRealloc(void* buffer, size_t size)
+{
+    char* base = buffer != nullptr ? static_cast<char*>(buffer) - kHeader : nullptr;
+    size_t capacity = 0;
+    if (base != nullptr) std::memcpy(&capacity, base, sizeof capacity);
+    if (size <= capacity) return buffer;
+    const size_t wanted = std::max(size, capacity * 2);
+    void* grown = wanted <= SIZE_MAX - kHeader ? std::realloc(base, wanted + kHeader) : nullptr;
+    size_t granted = wanted;
+    if (grown == nullptr && wanted > size) {
+        grown = std::realloc(base, size + kHeader);
+        granted = size;
+    }
+    if (grown == nullptr) return nullptr;
+    std::memcpy(grown, &granted, sizeof granted);
+    return static_cast<char*>(grown) + kHeader;
+}
+
+void GrowingFree(void* buffer)
+{
+    if (buffer != nullptr) std::free(static_cast<char*>(buffer) - kHeader);
+}
+
 class Parser {
 public:
     explicit Parser(char separator)
     {
         ok_ = csv_init(&parser_, CSV_EMPTY_IS_NULL) == 0;
         if (!ok_) return;
+        csv_set_realloc_func(&parser_, GrowingRealloc);
+        csv_set_free_func(&parser_, GrowingFree);
         csv_set_delim(&parser_, static_cast<unsigned char>(separator));
         csv_set_space_func(&parser_, separator == '\t' ? SpaceOnly : separator == ' ' ? TabOnly : SpaceOrTab);
     }
