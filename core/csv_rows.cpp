@@ -187,41 +187,32 @@ bool ForEachCsvRow(std::string_view text, char separator, const CsvRowSink& row)
 
 char DetectCsvSeparator(std::string_view text)
 {
-    // The first lines that hold data, split by each candidate in turn: the
-    // separator gives every row the same number of fields, at least two.
-    // The sample is bounded so that a file of one long line is split once
-    // more, not once per candidate.
-    constexpr int kSampleLines = 20;
+    // The first rows, split by each candidate in turn (quotes and all): the
+    // separator splits the first row, and most rows into as many fields. The
+    // sample is bounded so that a file of one long line is split once more,
+    // not once per candidate.
+    constexpr long kSampleRows = 20;
     constexpr size_t kSampleBytes = 64 * 1024;
-    std::string sample;
-    int lines = 0;
-    for (size_t start = 0; start < text.size() && lines < kSampleLines && sample.size() < kSampleBytes;) {
-        const Line current = LineAt(text, start);
-        if (!IsSkipped(current.content)) {
-            sample.append(current.content.substr(0, kSampleBytes)).push_back('\n');
-            ++lines;
-        }
-        start = current.next;
+    std::string_view sample = text.substr(0, kSampleBytes);
+    if (sample.size() < text.size()) {
+        const size_t lastLineEnd = sample.find_last_of("\r\n");
+        if (lastLineEnd != std::string_view::npos) sample = sample.substr(0, lastLineEnd + 1);
     }
     // Semicolons and tabs first: where they separate, commas are decimal.
     const char candidates[] = {';', '\t', ',', ' '};
     char best = ' ';
-    long bestSplitRows = 0;
+    long bestScore = 0;
     for (char candidate : candidates) {
-        long rowsRead = 0, splitRows = 0;
+        long rowsRead = 0, score = 0;
         size_t firstCount = 0;
-        bool sameCount = true;
         ForEachCsvRow(sample, candidate, [&](long, const std::vector<std::string_view>& fields) {
-            const size_t count = fields.size();
-            if (rowsRead++ == 0) firstCount = count;
-            sameCount = sameCount && count == firstCount;
-            splitRows += count >= 2;
-            return true;
+            if (rowsRead++ == 0) firstCount = fields.size();
+            score += fields.size() == firstCount;
+            return rowsRead < kSampleRows;
         });
-        if (rowsRead > 0 && sameCount && firstCount >= 2) return candidate;
-        if (splitRows > bestSplitRows) {
+        if (firstCount >= 2 && score > bestScore) {
             best = candidate;
-            bestSplitRows = splitRows;
+            bestScore = score;
         }
     }
     return best;
