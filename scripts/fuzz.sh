@@ -15,7 +15,7 @@ bash scripts/setup.sh --fuzz
 seconds="${TENSORIUM_FUZZ_SECONDS:-30}"
 build="${TENSORIUM_FUZZ_BUILD_DIR:-build-fuzz}"
 targets=("$@")
-[[ ${#targets[@]} -eq 0 ]] && targets=(parse_number format_number stress_state window_cycle)
+[[ ${#targets[@]} -eq 0 ]] && targets=(parse_number format_number stress_state plane_csv window_cycle)
 
 # Longest input per target: typed text; a double, decimals and separators; six
 # doubles and the azimuth convention; six doubles, the convention and the
