@@ -251,7 +251,6 @@ private:
             Bad(line, column, FieldAt(fields, column), orientationFirst ? *orientationFault : *dipFault);
             return;
         }
-        if (reading_.badCount > 0) return;  // the planes are not kept anyway
         MeasuredPlane plane;
         plane.name = std::string(FieldAt(fields, layout_.name));
         plane.set = std::string(FieldAt(fields, layout_.set));
@@ -259,12 +258,12 @@ private:
         plane.dipDirection =
             NormalisedDegrees(layout_.strike ? NormalisedDegrees(orientation) + 90.0 : orientation);
         plane.dip = dip + 0.0;
-        reading_.planes.push_back(std::move(plane));
+        reading_.validPlanes.push_back(std::move(plane));
     }
 
     void Bad(long line, int column, std::string_view text, const char* reason)
     {
-        if (reading_.badCount++ == 0) PlaneSet().swap(reading_.planes);
+        ++reading_.badCount;
         if (reading_.bad.size() < kBadRowsKept)
             reading_.bad.push_back({line, column + 1, ShortText(text), reason});
     }
@@ -297,10 +296,12 @@ PlaneReading ReadPlaneCsv(std::string_view bytes, HeaderlessColumns headerless)
         reading.refusal =
             reading.header ? "The file has a header row but no planes" : "The file holds no planes";
     if (!reading.refusal.empty()) {
-        reading.planes.clear();
+        reading.validPlanes.clear();
         reading.bad.clear();
         reading.badCount = 0;
     }
+    // All or nothing: with a bad row, the valid ones only on request.
+    if (reading.badCount == 0) reading.planes.swap(reading.validPlanes);
     return reading;
 }
 

@@ -24,6 +24,7 @@ struct BadPlaneRow {
 
 struct PlaneReading {
     PlaneSet planes;               // empty unless every row held a valid plane
+    PlaneSet validPlanes;          // with bad rows: the planes of the valid ones
     std::vector<BadPlaneRow> bad;  // the first bad rows, in order
     long badCount = 0;             // all the bad rows
     bool header = false;           // the first row named the columns

@@ -103,6 +103,9 @@ void TFrmTensorium::WireEvents()
     connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
     connect(mnuStressExplorer, &QAction::triggered, this, guard(&TFrmTensorium::mnuStressExplorerClick));
     connect(mnuPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuPlanesClick));
+    connect(mnuImportPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuImportPlanesClick));
+    connect(mnuExportPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuExportPlanesClick));
+    connect(mnuPastePlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuPastePlanesClick));
     connect(Reportprintpreview1, &QAction::triggered, this, guard(&TFrmTensorium::Reportprintpreview1Click));
     connect(Printreport1, &QAction::triggered, this, guard(&TFrmTensorium::Printreport1Click));
     const std::pair<QAction*, void (TFrmTensorium::*)()> commands[] = {

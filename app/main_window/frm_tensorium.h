@@ -70,6 +70,9 @@ public:
 
     void mnuStressExplorerClick();
     void mnuPlanesClick();
+    void mnuImportPlanesClick();
+    void mnuExportPlanesClick();
+    void mnuPastePlanesClick();
     // The measured planes, which the plane set window shows.
     PlaneSetDocument& Planes() { return *planeSet_; }
 
@@ -78,6 +81,10 @@ public slots:
     // convention. A file that cannot be used is reported and changes nothing.
     bool SaveExercise(const QString& path);
     bool OpenExercise(const QString& path);
+    // Plane sets as CSV: a file with any bad row or beyond the limits is not
+    // imported and is reported, naming its first bad line and column.
+    bool ImportPlanes(const QString& path);
+    bool ExportPlanes(const QString& path);
 
 public:
     // The exercise file the window was last opened from or saved to (empty
@@ -247,7 +254,8 @@ private:
             *mnuPrinterSetup = nullptr, *Reportprintpreview1 = nullptr, *Printreport1 = nullptr,
             *mnuExit = nullptr, *mnuCopyStereograph = nullptr, *mnuCopyMohrCircles = nullptr,
             *mnuAngleLeft = nullptr, *mnuAngleRight = nullptr, *mnuStressExplorer = nullptr,
-            *mnuPlanes = nullptr;
+            *mnuPlanes = nullptr, *mnuImportPlanes = nullptr, *mnuExportPlanes = nullptr,
+            *mnuPastePlanes = nullptr;
     QAction *mnuOpenExercise = nullptr, *mnuSaveExerciseAs = nullptr, *mnuSaveExercise = nullptr;
     QMenu* mnuRecentExercises = nullptr;
     QString exerciseFolder_;  // where the file dialogs start, for this run only

@@ -50,6 +50,9 @@ void TFrmTensorium::BuildMenu()
     mnuRecentExercises = file->addMenu("Recent exercises");
     mnuRecentExercises->setObjectName("mnuRecentExercises");
     mnuRecentExercises->menuAction()->setObjectName("mnuRecentExercises");
+    AddSeparator(file, "NPlanes");
+    mnuImportPlanes = AddItem(file, "mnuImportPlanes", "Import planes...");
+    mnuExportPlanes = AddItem(file, "mnuExportPlanes", "Export planes...");
     AddSeparator(file, "N0");
     mnuPrintForm = AddItem(file, "mnuPrintForm", "Print form");
     mnuPrintStereograph = AddItem(file, "mnuPrintStereograph", "Print stereograph");
@@ -69,6 +72,7 @@ void TFrmTensorium::BuildMenu()
     edit->menuAction()->setObjectName("mnuEdit");
     mnuCopyStereograph = AddItem(edit, "mnuCopyStereograph", "Copy stereograph");
     mnuCopyMohrCircles = AddItem(edit, "mnuCopyMohrCircles", "Copy Mohr circles");
+    mnuPastePlanes = AddItem(edit, "mnuPastePlanes", "Paste planes");
 
     QMenu* angles = bar->addMenu("&Angles");
     angles->setObjectName("mnuAgles");

@@ -101,10 +101,11 @@ TEST_F(ExerciseWindow, FileMenuStartsWithTheExerciseItems)
     ASSERT_NE(file, nullptr);
     QStringList names;
     for (QAction* item : file->actions()) names << item->objectName();
-    EXPECT_EQ(names, QStringList({"mnuOpenExercise", "mnuSaveExercise", "mnuSaveExerciseAs",
-                                  "mnuRecentExercises", "N0", "mnuPrintForm", "mnuPrintStereograph",
-                                  "mnuPrintMohrCircles", "mnuPrinterSetup", "N1", "mnuReport",
-                                  "Reportprintpreview1", "Printreport1", "N2", "mnuExit"}));
+    EXPECT_EQ(names,
+              QStringList({"mnuOpenExercise", "mnuSaveExercise", "mnuSaveExerciseAs", "mnuRecentExercises",
+                           "NPlanes", "mnuImportPlanes", "mnuExportPlanes", "N0", "mnuPrintForm",
+                           "mnuPrintStereograph", "mnuPrintMohrCircles", "mnuPrinterSetup", "N1", "mnuReport",
+                           "Reportprintpreview1", "Printreport1", "N2", "mnuExit"}));
     EXPECT_EQ(Action("mnuOpenExercise")->text(), "Open exercise...");
     EXPECT_EQ(Action("mnuSaveExercise")->text(), "Save exercise");
     EXPECT_EQ(Action("mnuSaveExercise")->shortcut(), QKeySequence("Ctrl+S"));

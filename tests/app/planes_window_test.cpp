@@ -1,17 +1,23 @@
 // The plane set window beside the real main window: opened from the View
 // menu, its table edited and undone, sorted by value, and its counts and
 // plot following every cycle and every pore pressure.
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <cmath>
 
 #include "app/planes/frm_planes.h"
+#include "app/planes/import_planes_dialog.h"
 #include "app/planes/plane_set_document.h"
 #include "app/planes/plane_table_model.h"
 #include "app/planes/plot_critical.h"
+#include "core/plane_csv_reader.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {
@@ -200,6 +206,117 @@ TEST_F(PlanesWindow, ThePlanesTravelInTheExerciseFile)
     EXPECT_EQ(next.Planes().Outcomes().size(), 3u);
     EXPECT_FALSE(next.Planes().UndoStack().canUndo()) << "opening is not a step to undo";
     EXPECT_TRUE(failures.isEmpty()) << failures.join("; ").toStdString();
+}
+
+}  // namespace
+}  // namespace tensorium::testing_support
+
+namespace tensorium::testing_support {
+namespace {
+
+class PlaneFiles : public PlanesWindow {
+protected:
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QTemporaryDir folder;
+};
+
+// A spreadsheet's file, imported whole and undoably; a file with a bad row,
+// one too large, or one missing changes nothing and says why.
+TEST_F(PlaneFiles, ImportTakesAllOrNothing)
+{
+    Document().ReplaceAll(kThree, "Import planes");
+    const QString good = Write("outcrop.csv",
+                               "\xEF\xBB\xBF"
+                               "Name;Dip direction;Dip;Set\r\n"
+                               "J1;120,5;60;A\r\n"
+                               "\"J;2\";300;45,25;B\r\n");
+    ASSERT_TRUE(window->ImportPlanes(good));
+    EXPECT_EQ(Document().Planes(), (PlaneSet{{"J1", 120.5, 60, "A"}, {"J;2", 300, 45.25, "B"}}));
+    Document().UndoStack().undo();
+    EXPECT_EQ(Document().Planes(), kThree);
+
+    const QString bad = Write("bad.csv", "dd,dip\n10,20\n30,4x\n50,95\n");
+    EXPECT_FALSE(window->ImportPlanes(bad));
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("Line 3, column 2 holds \"4x\"")) << failures[0].toStdString();
+    EXPECT_TRUE(failures[0].contains("2 rows are bad")) << failures[0].toStdString();
+    EXPECT_TRUE(failures[0].contains("bad.csv")) << failures[0].toStdString();
+    EXPECT_EQ(Document().Planes(), kThree);
+
+    // Beyond 100 MB: refused before it is read (a sparse file costs no disk).
+    const QString huge = folder.filePath("huge.csv");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(100ll * 1024 * 1024 + 1));
+    }
+    failures.clear();
+    EXPECT_FALSE(window->ImportPlanes(huge));
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("larger than 100 MB")) << failures[0].toStdString();
+    failures.clear();
+    EXPECT_FALSE(window->ImportPlanes(folder.filePath("missing.csv")));
+    EXPECT_EQ(failures.size(), 1);
+    EXPECT_EQ(Document().Planes(), kThree);
+}
+
+// The export reads back exactly and holds what the table shows.
+TEST_F(PlaneFiles, ExportReadsBackExactly)
+{
+    PlaneSet set;
+    for (int k = 0; k < 200; ++k)
+        set.push_back({"p, \"" + std::to_string(k) + "\"", std::fmod(k * 37.123456789, 360),
+                       std::fmod(k * 0.4567, 90.0), k % 3 ? "A" : ""});
+    set.push_back({"flat", 0, 0, ""});
+    Document().ReplaceAll(set, "Import planes");
+    window->Session().Model().SetPorePressure(2.5);
+    const QString path = folder.filePath("planes.csv");
+    ASSERT_TRUE(window->ExportPlanes(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(
+        bytes.startsWith("name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,"
+                         "dilation_tendency,safety_factor,dp_crit,critical\r\n"));
+    const PlaneReading back =
+        ReadPlaneCsv(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    ASSERT_TRUE(back.refusal.empty()) << back.refusal;
+    EXPECT_EQ(back.planes, set);
+    // Each row's critical flag as the table has it.
+    const QList<QByteArray> lines = bytes.split('\n');
+    int critical = 0;
+    for (const QByteArray& line : lines) critical += line.trimmed().endsWith(",yes");
+    EXPECT_EQ(critical, Document().CriticalCount());
+}
+
+// Rows copied from a spreadsheet: the bad ones listed, the valid ones taken
+// only when asked for; a file without a header read as strike and dip.
+TEST_F(PlaneFiles, TheImportDialogListsBadRowsAndTakesValidOnesOnRequest)
+{
+    ImportPlanesDialog dialog("10\t20\n30\tx\n40\t95\n50\t60\n", "the clipboard", window.get());
+    auto* import = dialog.findChild<QPushButton*>("btnImport");
+    auto* valid = dialog.findChild<QPushButton*>("btnImportValid");
+    ASSERT_TRUE(import && valid);
+    EXPECT_FALSE(import->isEnabled());
+    EXPECT_TRUE(valid->isEnabled());
+    const QString summary = dialog.findChild<QLabel*>("lblImportSummary")->text();
+    EXPECT_TRUE(summary.contains("Line 2, column 2 holds \"x\"")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("Line 3, column 2 holds \"95\"")) << summary.toStdString();
+    valid->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Planes(), (PlaneSet{{"", 10, 20, ""}, {"", 50, 60, ""}}));
+
+    ImportPlanesDialog strike("350 30\n", "a file", window.get());
+    strike.SetStrikeAndDip(true);
+    strike.findChild<QPushButton*>("btnImport")->click();
+    EXPECT_EQ(strike.Planes(), (PlaneSet{{"", 80, 30, ""}}));
 }
 
 }  // namespace

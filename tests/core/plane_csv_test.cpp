@@ -219,6 +219,11 @@ TEST(PlaneCsvReader, DescribesTheFirstBadRowAndHowManyThereAre)
     PlaneReading reading = ReadPlaneCsv(text);
     EXPECT_EQ(DescribeBadRows(reading),
               "Line 7, column 2 holds \"4x5\": it is not a number (3 rows are bad)");
+    // Nothing is taken, but the valid rows are there to take on request.
+    EXPECT_TRUE(reading.planes.empty());
+    ASSERT_EQ(reading.validPlanes.size(), 5u);
+    EXPECT_EQ(reading.validPlanes[4], (MeasuredPlane{"ok", 1, 2, ""}));
+    EXPECT_TRUE(ReadPlaneCsv("dd,dip\n10,20\n").validPlanes.empty()) << "all valid: they are the planes";
 
     reading = ReadPlaneCsv("dd dip\n10 95\n");
     EXPECT_EQ(DescribeBadRows(reading),
