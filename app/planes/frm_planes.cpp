@@ -113,6 +113,11 @@ FrmPlanes::FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidg
     deleteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     tblPlanes->addAction(deleteAction);
 
+    // One selection for every view: the table's rows and the net's poles.
+    connect(tblPlanes->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!syncing_) document_.Select(SelectedPlanes());
+    });
+    connect(&document_, &PlaneSetDocument::SelectionChanged, this, &FrmPlanes::ShowSelection);
     connect(&document_, &PlaneSetDocument::PlanesChanged, this, &FrmPlanes::ShowCounts);
     connect(&document_, &PlaneSetDocument::OutcomesChanged, this, &FrmPlanes::ShowCounts);
     ShowCounts();
@@ -124,6 +129,21 @@ std::vector<int> FrmPlanes::SelectedPlanes() const
     for (const QModelIndex& index : tblPlanes->selectionModel()->selectedIndexes())
         rows.insert(sorted_->mapToSource(index).row());
     return {rows.begin(), rows.end()};
+}
+
+void FrmPlanes::ShowSelection()
+{
+    if (SelectedPlanes() == document_.Selection()) return;
+    syncing_ = true;
+    QItemSelection selection;
+    for (int row : document_.Selection()) {
+        const QModelIndex at = sorted_->mapFromSource(model_->index(row, 0));
+        selection.select(at, at.siblingAtColumn(PlaneTableModel::Count - 1));
+    }
+    tblPlanes->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!document_.Selection().empty())
+        tblPlanes->scrollTo(sorted_->mapFromSource(model_->index(document_.Selection().front(), 0)));
+    syncing_ = false;
 }
 
 void FrmPlanes::AddPlane()

@@ -33,6 +33,7 @@ public slots:
 
 private:
     void ShowCounts();
+    void ShowSelection();
 
     PlaneSetDocument& document_;
     AnalysisSession& session_;
@@ -43,6 +44,7 @@ private:
     QLineEdit* edtCriticalCount = nullptr;
     QLineEdit* edtCriticalPercent = nullptr;
     PlotCritical* plot_ = nullptr;
+    bool syncing_ = false;
 };
 
 }  // namespace tensorium
