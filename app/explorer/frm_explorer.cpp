@@ -306,6 +306,8 @@ ExplorerLesson FrmExplorer::Lesson() const
     lesson.principal = chkExplorerPrincipal->isChecked();
     lesson.user = chkExplorerUser->isChecked();
     lesson.joint = chkExplorerJoint->isChecked();
+    lesson.poles = chkExplorerPoles->isChecked();
+    lesson.density = chkExplorerDensity->isChecked();
     lesson.textSteps = textSteps_;
     return lesson;
 }
@@ -315,6 +317,8 @@ void FrmExplorer::ShowLesson(const ExplorerLesson& lesson)
     chkExplorerPrincipal->setChecked(lesson.principal);
     chkExplorerUser->setChecked(lesson.user);
     chkExplorerJoint->setChecked(lesson.joint);
+    chkExplorerPoles->setChecked(lesson.poles);
+    chkExplorerDensity->setChecked(lesson.density);
     cmbField->setCurrentIndex(std::clamp(lesson.field, 0, cmbField->count() - 1));
     SetTextSteps(lesson.textSteps);
     edtPorePressure->setText(lesson.porePressure);

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/files/file_wording.h"
 #include "app/files/stored_input.h"
@@ -72,6 +73,8 @@ QJsonObject LessonObject(const ExplorerLesson& lesson, const std::string& decima
     QJsonObject layers;
     const bool shown[] = {lesson.principal, lesson.user, lesson.joint};
     for (int i = 0; i < 3; ++i) layers.insert(kLayerKeys[i], shown[i]);
+    layers.insert("poles", lesson.poles);
+    layers.insert("density", lesson.density);
     QJsonObject explorer;
     explorer.insert("pore_pressure", StoredInput(lesson.porePressure, decimal));
     explorer.insert("field", kFieldNames[std::clamp(lesson.field, 0, 3)]);
@@ -101,6 +104,14 @@ ExplorerLesson ReadLesson(const QJsonValue& value, const InputReading& reading)
             throw Damage{
                 QString("\"explorer.layers.%1\" is missing or not true or false").arg(kLayerKeys[i])};
         *shown[i] = layer.toBool();
+    }
+    // The planes' layers came with version 3; files without them show neither.
+    for (auto [key, shown] :
+         {std::pair<const char*, bool*>{"poles", &lesson.poles}, {"density", &lesson.density}}) {
+        const QJsonValue layer = layers.value(key);
+        if (layer.isUndefined()) continue;
+        if (!layer.isBool()) throw Damage{QString("\"explorer.layers.%1\" is not true or false").arg(key)};
+        *shown = layer.toBool();
     }
     const QJsonValue steps = explorer.value("text_steps");
     const double number = steps.toDouble(0.5);

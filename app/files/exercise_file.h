@@ -30,11 +30,13 @@ struct ExplorerLesson {
     int field = 0;  // 0 none, 1 slip tendency, 2 dilation tendency, 3 safety factor
     bool principal = true, user = false, joint = true;
     int textSteps = 0;
+    bool poles = false, density = false;  // the measured planes' layers (from version 3)
 
     bool operator==(const ExplorerLesson& other) const
     {
         return porePressure == other.porePressure && field == other.field && principal == other.principal &&
-               user == other.user && joint == other.joint && textSteps == other.textSteps;
+               user == other.user && joint == other.joint && poles == other.poles &&
+               density == other.density && textSteps == other.textSteps;
     }
 };
 

@@ -136,7 +136,7 @@ TEST_F(ExerciseSession, TheExplorerTravelsInTheFile)
     Action("mnuStressExplorer")->trigger();
     auto* explorer = window->findChild<FrmExplorer*>("FrmExplorer");
     ASSERT_NE(explorer, nullptr);
-    const ExplorerLesson lesson{"2.5", 3, false, true, true, 2};
+    const ExplorerLesson lesson{"2.5", 3, false, true, true, 2, true, false};
     explorer->ShowLesson(lesson);
     ASSERT_TRUE(window->SaveExercise(Path("lesson.tensorium")));
 
