@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace tensorium {
 namespace {
@@ -12,15 +15,51 @@ namespace {
 // of radius r: a one-pixel ramp at the edge.
 double Coverage(double dx, double dy, double r) { return std::clamp(r + 0.5 - std::hypot(dx, dy), 0.0, 1.0); }
 
-void Blend(QRgb& pixel, const QColor& colour, double alpha)
+// Where a dot's centre lies within its pixel, in quarters: each of the 16
+// places has its coverage masks computed once, so that a dot costs a few
+// integer blends a pixel.
+constexpr int kPlaces = 4;
+
+struct Sprite {
+    int reach = 0;  // pixels either side of the centre's pixel
+    struct Texel {
+        int dx, dy;
+        std::uint8_t disc, ring;  // coverage 0..255
+    };
+    std::vector<Texel> texels;  // only those the dot or its ring covers
+};
+
+Sprite MakeSprite(double fx, double fy, double r, double outer)
 {
-    if (alpha <= 0) return;
-    const double a = alpha * colour.alphaF(), keep = 1 - a;
-    // Premultiplied: source over destination.
-    pixel = qRgba(static_cast<int>(colour.red() * a + qRed(pixel) * keep + 0.5),
-                  static_cast<int>(colour.green() * a + qGreen(pixel) * keep + 0.5),
-                  static_cast<int>(colour.blue() * a + qBlue(pixel) * keep + 0.5),
-                  static_cast<int>(255 * a + qAlpha(pixel) * keep + 0.5));
+    Sprite sprite;
+    // A pixel |x| away from the centre's own is covered only while |x| - 0.5 < outer + 0.5.
+    sprite.reach = static_cast<int>(std::floor(outer + 1));
+    for (int y = -sprite.reach; y <= sprite.reach; ++y)
+        for (int x = -sprite.reach; x <= sprite.reach; ++x) {
+            const double dx = x + 0.5 - fx, dy = y + 0.5 - fy;
+            const auto disc = static_cast<std::uint8_t>(std::lround(255 * Coverage(dx, dy, r)));
+            const auto ring = outer > r
+                                  ? static_cast<std::uint8_t>(std::lround(255 * Coverage(dx, dy, outer)))
+                                  : std::uint8_t{0};
+            if (disc || ring) sprite.texels.push_back({x, y, disc, ring});
+        }
+    return sprite;
+}
+
+// x * a / 255 on each of the four bytes of x at once (two at a time).
+inline std::uint32_t ByteMul(std::uint32_t x, std::uint32_t a)
+{
+    std::uint32_t t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    x = ((x >> 8) & 0xff00ffu) * a;
+    x = (x + ((x >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return x | t;
+}
+
+// Source over destination, premultiplied: `colour` (opaque) at coverage a.
+inline std::uint32_t Over(std::uint32_t dst, std::uint32_t colour, std::uint32_t a)
+{
+    return a == 255 ? colour : ByteMul(colour, a) + ByteMul(dst, 255 - a);
 }
 
 }  // namespace
@@ -32,25 +71,45 @@ QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& do
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     const double r = radius * ratio, outer = (radius + ring) * ratio;
-    const int reach = static_cast<int>(std::ceil(outer + 1));
-    const QColor dark(30, 30, 30);
-    for (const DotMark& dot : dots) {
-        const double cx = dot.at.x() * ratio, cy = dot.at.y() * ratio;
-        if (!std::isfinite(cx) || !std::isfinite(cy)) continue;
-        const int x0 = std::max(0, static_cast<int>(std::floor(cx)) - reach);
-        const int x1 = std::min(image.width() - 1, static_cast<int>(std::floor(cx)) + reach);
-        const int y0 = std::max(0, static_cast<int>(std::floor(cy)) - reach);
-        const int y1 = std::min(image.height() - 1, static_cast<int>(std::floor(cy)) + reach);
-        for (int y = y0; y <= y1; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = x0; x <= x1; ++x) {
-                const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-                if (dot.ringed) Blend(line[x], dark, Coverage(dx, dy, outer));
-                Blend(line[x], dot.colour, Coverage(dx, dy, r));
+    std::vector<Sprite> sprites;
+    for (int py = 0; py < kPlaces; ++py)
+        for (int px = 0; px < kPlaces; ++px)
+            sprites.push_back(MakeSprite((px + 0.5) / kPlaces, (py + 0.5) / kPlaces, r, outer));
+    const int width = image.width(), height = image.height();
+    // The pixels once: scanLine() checks for sharing at every call.
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const std::uint32_t dark = 0xff1e1e1eu;
+    // A band of rows takes every dot's pixels within it, in the dots' order.
+    auto paintBand = [&](std::pair<int, int> band) {
+        const auto [top, bottom] = band;
+        for (const DotMark& dot : dots) {
+            const double cx = dot.at.x() * ratio, cy = dot.at.y() * ratio;
+            if (!(std::fabs(cx) < 1e7 && std::fabs(cy) < 1e7)) continue;
+            const int ix = static_cast<int>(std::floor(cx)), iy = static_cast<int>(std::floor(cy));
+            const int px = std::min(kPlaces - 1, static_cast<int>((cx - ix) * kPlaces));
+            const int py = std::min(kPlaces - 1, static_cast<int>((cy - iy) * kPlaces));
+            const Sprite& sprite = sprites[static_cast<size_t>(py * kPlaces + px)];
+            if (iy + sprite.reach < top || iy - sprite.reach >= bottom) continue;
+            const std::uint32_t colour = 0xff000000u | dot.colour.rgb();
+            const bool inside = ix - sprite.reach >= 0 && ix + sprite.reach < width &&
+                                iy - sprite.reach >= top && iy + sprite.reach < bottom;
+            for (const Sprite::Texel& t : sprite.texels) {
+                const int x = ix + t.dx, y = iy + t.dy;
+                if (!inside && (x < 0 || x >= width || y < top || y >= bottom)) continue;
+                std::uint32_t& pixel = reinterpret_cast<std::uint32_t*>(bits + y * stride)[x];
+                if (dot.ringed && t.ring) pixel = Over(pixel, dark, t.ring);
+                if (t.disc) pixel = Over(pixel, colour, t.disc);
             }
         }
-    }
+    };
+    paintBand({0, height});
     return image;
+}
+
+double DotScale(size_t count)
+{
+    return std::clamp(std::sqrt(2000.0 / std::max<size_t>(count, 1)), 0.45, 1.0);
 }
 
 void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMark>& dots, double radius,

@@ -25,6 +25,11 @@ struct DotMark {
 QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& dots, double radius,
                   double ring);
 
+// How large dots are drawn when there are `count` of them: full size up to
+// a couple of thousand, smaller beyond, so that dense sets stay readable
+// (and quick to draw).
+double DotScale(size_t count);
+
 // The dots into `painter`: as a picture on raster devices, as ellipses
 // elsewhere; `target` is the area they may cover.
 void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMark>& dots, double radius,

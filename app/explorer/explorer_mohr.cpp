@@ -186,7 +186,7 @@ void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const Mo
     for (int row : planeSet_->Selection())
         selected.push_back(
             DotMark{At(f, outcomes[row].stresses.sigma - p, outcomes[row].stresses.tau), colours[row], true});
-    const double radius = std::max(1.5, Scaled(target, 1.6));
+    const double radius = std::max(1.2, Scaled(target, 1.6) * DotScale(outcomes.size()));
     PaintDots(painter, target, dots, radius, 0);
     // Critically stressed: larger, with a dark ring, over the others.
     PaintDots(painter, target, critical, 1.4 * radius, std::max(1.0, 0.45 * radius));

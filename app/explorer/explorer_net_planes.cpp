@@ -75,7 +75,7 @@ void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
     // The selected planes last, larger and ringed, over the others.
     std::vector<DotMark> selected;
     for (int row : planeSet_->Selection()) selected.push_back({at[row], colours[row], true});
-    const double radius = std::max(1.5, Marker(target, 1.8));
+    const double radius = std::max(1.2, Marker(target, 1.8) * DotScale(at.size()));
     PaintDots(painter, target, dots, radius, 0);
     PaintDots(painter, target, selected, 1.8 * radius, std::max(1.5, radius * 0.6));
 }

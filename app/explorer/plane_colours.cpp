@@ -16,11 +16,28 @@ QColor SetColour(int index)
     return colours[static_cast<size_t>(index) % 8];
 }
 
-std::vector<QColor> PlaneColours(const PlaneSetDocument& planes, FieldKind field, double phiDegrees)
+const std::vector<QColor>& PlaneColours(const PlaneSetDocument& planes, FieldKind field, double phiDegrees)
 {
+    // Only the window's thread paints.
+    static struct {
+        const PlaneSetDocument* planes = nullptr;
+        int version = -1, planesVersion = -1;
+        FieldKind field = FieldKind::None;
+        double phi = 0;
+        std::vector<QColor> colours;
+    } kept;
+    if (kept.planes == &planes && kept.version == planes.Version() &&
+        kept.planesVersion == planes.PlanesVersion() && kept.field == field && kept.phi == phiDegrees)
+        return kept.colours;
+    kept.planes = &planes;
+    kept.version = planes.Version();
+    kept.planesVersion = planes.PlanesVersion();
+    kept.field = field;
+    kept.phi = phiDegrees;
     const PlaneSet& set = planes.Planes();
     const std::vector<PlaneOutcome>& outcomes = planes.Outcomes();
-    std::vector<QColor> colours(set.size());
+    std::vector<QColor>& colours = kept.colours;
+    colours.assign(set.size(), QColor());
     if (field == FieldKind::None) {
         std::map<std::string, int> sets;
         for (size_t k = 0; k < set.size(); ++k) {

@@ -7,6 +7,14 @@
 namespace tensorium {
 namespace {
 
+// Versions are counted across every plane set of the run, so that a view's
+// kept picture can never take a new set for one it drew before.
+int NextVersion()
+{
+    static int last = 0;
+    return ++last;
+}
+
 // One step: the whole set before and after, which undo and redo swap. Plain
 // and sure; a step of a 50,000-plane set copies a few megabytes.
 class SetStep : public QUndoCommand {
@@ -90,7 +98,7 @@ void PlaneSetDocument::Edit(int row, const MeasuredPlane& plane)
 void PlaneSetDocument::SetPlanes(PlaneSet planes)
 {
     planes_ = std::move(planes);
-    ++planesVersion_;
+    planesVersion_ = NextVersion();
     const bool selected = !selection_.empty();
     selection_.clear();
     Recompute(true);
@@ -126,7 +134,7 @@ void PlaneSetDocument::FollowModel(const AnalysisState& state)
 
 void PlaneSetDocument::Recompute(bool stresses)
 {
-    ++version_;
+    version_ = NextVersion();
     if (stresses || stresses_.size() != planes_.size()) {
         stresses_.resize(planes_.size());
         std::vector<double> pressures(planes_.size());
