@@ -70,13 +70,16 @@ void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
     if (!planeSet_ || planeSet_->Planes().empty()) return;
     const std::vector<QPointF> at = PolesAt(target);
     const std::vector<QColor> colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
+    // Over a field, in the field's own colours, each pole is ringed thinly
+    // so that it stands out from the ground.
+    const bool overField = kind_ != FieldKind::None;
     std::vector<DotMark> dots(at.size());
-    for (size_t k = 0; k < at.size(); ++k) dots[k] = {at[k], colours[k], false};
+    for (size_t k = 0; k < at.size(); ++k) dots[k] = {at[k], colours[k], overField};
     // The selected planes last, larger and ringed, over the others.
     std::vector<DotMark> selected;
     for (int row : planeSet_->Selection()) selected.push_back({at[row], colours[row], true});
     const double radius = std::max(1.2, Marker(target, 1.8) * DotScale(at.size()));
-    PaintDots(painter, target, dots, radius, 0);
+    PaintDots(painter, target, dots, radius, overField ? std::max(0.8, 0.35 * radius) : 0);
     PaintDots(painter, target, selected, 1.8 * radius, std::max(1.5, radius * 0.6));
 }
 
@@ -99,7 +102,12 @@ void ExplorerNet::PaintDensity(QPainter& painter, const QRectF& target) const
     painter.save();
     painter.setFont(TextFont(target, 9));
     const QColor ink(60, 20, 20);
-    for (double level : ContourLevels(*density)) {
+    const std::vector<double> levels = ContourLevels(*density);
+    // Every level is drawn; with many, only some are named, so that the
+    // names stay apart round a tight cluster.
+    const size_t named = std::max<size_t>(1, (levels.size() + 4) / 5);
+    for (size_t index = 0; index < levels.size(); ++index) {
+        const double level = levels[index];
         QPainterPath lines;
         QPointF labelAt;
         size_t longest = 0;
@@ -114,7 +122,7 @@ void ExplorerNet::PaintDensity(QPainter& painter, const QRectF& target) const
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(ink, Line(target, level == 2 ? 0.8 : 1.3)));
         painter.drawPath(lines);
-        if (longest > 0) {
+        if (longest > 0 && index % named == 0) {
             painter.setPen(ink);
             DrawHaloText(painter, labelAt, QString::number(level, 'g', 3) + QString::fromUtf8("σ"));
         }
