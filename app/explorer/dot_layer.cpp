@@ -122,12 +122,22 @@ void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMar
     if (engine && engine->type() == QPaintEngine::Raster &&
         painter.transform().type() <= QTransform::TxTranslate) {
         const qreal ratio = painter.device()->devicePixelRatioF();
-        const QRectF area = target;
-        const QPoint origin = area.topLeft().toPoint();
+        // Only the part of the target the dots cover: less to clear and to draw.
+        double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
+        for (const DotMark& dot : dots) {
+            left = std::min(left, dot.at.x()), right = std::max(right, dot.at.x());
+            top = std::min(top, dot.at.y()), bottom = std::max(bottom, dot.at.y());
+        }
+        const double reach = radius + ring + 2;
+        const QRectF area = target.intersected(
+            QRectF(QPointF(left - reach, top - reach), QPointF(right + reach, bottom + reach)));
+        if (area.isEmpty()) return;
+        const QPoint origin(static_cast<int>(std::floor(area.left())),
+                            static_cast<int>(std::floor(area.top())));
         std::vector<DotMark> shifted = dots;
         for (DotMark& dot : shifted) dot.at -= origin;
         painter.drawImage(
-            origin, DotPicture((area.size() * ratio).toSize() + QSize(1, 1), ratio, shifted, radius, ring));
+            origin, DotPicture((area.size() * ratio).toSize() + QSize(2, 2), ratio, shifted, radius, ring));
         return;
     }
     painter.save();

@@ -19,6 +19,7 @@
 
 #include "app/files/file_wording.h"
 #include "app/files/whole_file_writer.h"
+#include "app/planes/plane_set_document.h"
 
 namespace tensorium {
 
@@ -103,6 +104,16 @@ void ExplorerDiagram::DrawHaloText(QPainter& painter, const QPointF& baseline, c
     painter.drawPath(path);
     painter.restore();
     painter.drawText(baseline, text);
+}
+
+void ExplorerDiagram::RepaintOnChangesOf(PlaneSetDocument* planes)
+{
+    if (planes) {
+        connect(planes, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::SelectionChanged, this, qOverload<>(&QWidget::update));
+    }
+    update();
 }
 
 void ExplorerDiagram::paintEvent(QPaintEvent*)

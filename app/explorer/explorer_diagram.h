@@ -13,6 +13,8 @@ class QPainter;
 
 namespace tensorium {
 
+class PlaneSetDocument;
+
 class ExplorerDiagram : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +38,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Repaints whenever the measured planes, their results or the
+    // selection change.
+    void RepaintOnChangesOf(PlaneSetDocument* planes);
     // A length of `base` px at a 400 px diagram, grown with the target.
     static double Unit(const QRectF& target, double base);
     // The diagrams' font at `base` px of a 400 px diagram, grown with the

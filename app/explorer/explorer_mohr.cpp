@@ -151,12 +151,7 @@ ExplorerMohr::ExplorerMohr(const AnalysisModel& model, QWidget* parent)
 void ExplorerMohr::SetPlaneSet(PlaneSetDocument* planes)
 {
     planeSet_ = planes;
-    if (planes) {
-        connect(planes, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
-        connect(planes, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
-        connect(planes, &PlaneSetDocument::SelectionChanged, this, qOverload<>(&QWidget::update));
-    }
-    update();
+    RepaintOnChangesOf(planes);
 }
 
 void ExplorerMohr::SetPlanesShown(bool shown)

@@ -23,12 +23,7 @@ constexpr int kDensityNodes = 96;
 void ExplorerNet::SetPlaneSet(PlaneSetDocument* planes)
 {
     planeSet_ = planes;
-    if (planes) {
-        connect(planes, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
-        connect(planes, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
-        connect(planes, &PlaneSetDocument::SelectionChanged, this, qOverload<>(&QWidget::update));
-    }
-    update();
+    RepaintOnChangesOf(planes);
 }
 
 std::vector<QPointF> ExplorerNet::PolesAt(const QRectF& target) const
@@ -71,8 +66,9 @@ void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
     const std::vector<QPointF> at = PolesAt(target);
     const std::vector<QColor> colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
     // Over a field, in the field's own colours, each pole is ringed thinly
-    // so that it stands out from the ground.
-    const bool overField = kind_ != FieldKind::None;
+    // so that it stands out from the ground; tens of thousands stand out as
+    // a mass without.
+    const bool overField = kind_ != FieldKind::None && at.size() <= 10000;
     std::vector<DotMark> dots(at.size());
     for (size_t k = 0; k < at.size(); ++k) dots[k] = {at[k], colours[k], overField};
     // The selected planes last, larger and ringed, over the others.
