@@ -18,9 +18,11 @@ targets=("$@")
 [[ ${#targets[@]} -eq 0 ]] && targets=(parse_number format_number stress_state plane_csv window_cycle)
 
 # Longest input per target: typed text; a double, decimals and separators; six
-# doubles and the azimuth convention; six doubles, the convention and the
-# check boxes, and seven doubles of the user axes and the joint.
-declare -A max_len=([parse_number]=4096 [format_number]=10 [stress_state]=49 [window_cycle]=105)
+# doubles and the azimuth convention; a plane file of some hundred rows; six
+# doubles, the convention and the check boxes, and seven doubles of the user
+# axes and the joint.
+declare -A max_len=([parse_number]=4096 [format_number]=10 [stress_state]=49 [plane_csv]=16384
+                    [window_cycle]=105)
 
 cmake -S fuzz -B "$build" --preset fuzz
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/%/_fuzz}"
