@@ -165,14 +165,6 @@ std::string ShortText(std::string_view text)
     return std::string(text.substr(0, cut)) + "...";
 }
 
-double NormalisedDegrees(double degrees)
-{
-    double d = std::fmod(degrees, 360.0);
-    if (d < 0) d += 360.0;
-    if (d >= 360.0) d = 0;  // a tiny negative angle rounds to 360
-    return d + 0.0;         // no negative zero
-}
-
 std::string TextRefusal(std::string_view bytes)
 {
     if (bytes.size() > kPlaneCsvMaxBytes) return "The file is larger than 100 MB";
@@ -256,7 +248,7 @@ private:
         plane.set = std::string(FieldAt(fields, layout_.set));
         // Right-hand rule: the plane dips to the right of the strike.
         plane.dipDirection =
-            NormalisedDegrees(layout_.strike ? NormalisedDegrees(orientation) + 90.0 : orientation);
+            NormalisedDipDirection(layout_.strike ? NormalisedDipDirection(orientation) + 90.0 : orientation);
         plane.dip = dip + 0.0;
         reading_.validPlanes.push_back(std::move(plane));
     }

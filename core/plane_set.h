@@ -3,6 +3,7 @@
 // set (family) it belongs to.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,15 @@ struct MeasuredPlane {
 };
 
 using PlaneSet = std::vector<MeasuredPlane>;
+
+// Any finite direction in degrees as a dip direction: from 0 up to 360,
+// without a negative zero.
+inline double NormalisedDipDirection(double degrees)
+{
+    double d = std::fmod(degrees, 360.0);
+    if (d < 0) d += 360.0;
+    if (d >= 360.0) d = 0;  // a tiny negative angle rounds to 360
+    return d + 0.0;
+}
 
 }  // namespace tensorium

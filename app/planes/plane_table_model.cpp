@@ -120,10 +120,7 @@ bool PlaneTableModel::setData(const QModelIndex& index, const QVariant& value, i
             plane.dip = v;
         } else {
             if (!std::isfinite(v)) return false;
-            // Any direction, kept between 0 and 360.
-            v = std::fmod(v, 360.0);
-            plane.dipDirection = v < 0 ? v + 360 : v;
-            if (plane.dipDirection >= 360) plane.dipDirection = 0;
+            plane.dipDirection = NormalisedDipDirection(v);
         }
     }
     document_.Edit(index.row(), plane);

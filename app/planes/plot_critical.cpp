@@ -17,20 +17,13 @@ PlotCritical::PlotCritical(const PlaneSetDocument& document, QWidget* parent)
     setObjectName("PlotCritical");
     setAccessibleName("Critically stressed planes against pore pressure");
     setMinimumSize(240, 160);
-    connect(&document_, &PlaneSetDocument::PlanesChanged, this, &PlotCritical::Refresh);
-    connect(&document_, &PlaneSetDocument::OutcomesChanged, this, &PlotCritical::Refresh);
-    Refresh();
-}
-
-void PlotCritical::Refresh()
-{
-    curve_ = document_.Curve();
-    update();
+    connect(&document_, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
+    connect(&document_, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
 }
 
 double PlotCritical::HighestPressure() const
 {
-    const double high = std::max({curve_.AllCriticalPressure(), document_.PorePressure(), 0.0});
+    const double high = std::max({document_.Curve().AllCriticalPressure(), document_.PorePressure(), 0.0});
     return high > 0 && std::isfinite(high) ? high : 1;
 }
 
@@ -81,7 +74,7 @@ void PlotCritical::Paint(QPainter& painter, const QRectF& target) const
         Qt::AlignHCenter, "Pore pressure");
 
     // The percentage steps up at each plane's critical pressure.
-    const std::vector<double>& steps = curve_.Steps();
+    const std::vector<double>& steps = document_.Curve().Steps();
     if (!steps.empty()) {
         QPainterPath path;
         const double n = static_cast<double>(steps.size());
@@ -99,7 +92,7 @@ void PlotCritical::Paint(QPainter& painter, const QRectF& target) const
     }
     // The current pressure.
     const double p = document_.PorePressure();
-    const double percent = curve_.PercentAt(p);
+    const double percent = document_.Curve().PercentAt(p);
     painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     painter.drawLine(At(target, p, 0), At(target, p, 100));
     painter.setPen(Qt::black);

@@ -28,10 +28,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void Refresh();
-
     const PlaneSetDocument& document_;
-    CriticalCurve curve_{{}};
     QString separator_ = ".";
 };
 
