@@ -10,7 +10,12 @@ double FrictionCoefficient(double phiDegrees) { return std::tan(DegToRad(phiDegr
 
 double MohrCoulombLimit(double sigma, double phiDegrees, double c)
 {
-    return sigma < 0 ? 0.0 : FrictionCoefficient(phiDegrees) * sigma + c;
+    return MohrCoulombLimitWithFriction(sigma, FrictionCoefficient(phiDegrees), c);
+}
+
+double MohrCoulombLimitWithFriction(double sigma, double friction, double c)
+{
+    return sigma < 0 ? 0.0 : friction * sigma + c;
 }
 
 }  // namespace tensorium

@@ -11,4 +11,7 @@ double FrictionCoefficient(double phiDegrees);
 // no frictional strength and loses its cohesion.
 double MohrCoulombLimit(double sigma, double phiDegrees, double c);
 
+// The same with tan phi given, for many planes of one strength.
+double MohrCoulombLimitWithFriction(double sigma, double friction, double c);
+
 }  // namespace tensorium

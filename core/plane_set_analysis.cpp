@@ -30,14 +30,33 @@ PlaneStresses StressesOn(const MeasuredPlane& plane, const StressState& stress)
     return result;
 }
 
-PlaneOutcome AssessMeasured(const PlaneStresses& stresses, const PlaneSetConditions& conditions)
+namespace {
+
+PlaneOutcome AssessWithFriction(const PlaneStresses& stresses, const PlaneSetConditions& conditions,
+                                double friction)
 {
     PlaneOutcome outcome;
     outcome.stresses = stresses;
-    outcome.stability = AssessPlane(stresses.sigma, stresses.tau, conditions.s1, conditions.s3,
-                                    conditions.phiDegrees, conditions.c, conditions.porePressure);
+    outcome.stability = AssessPlaneWithFriction(stresses.sigma, stresses.tau, conditions.s1, conditions.s3,
+                                                friction, conditions.c, conditions.porePressure);
     outcome.critical = IsCriticallyStressed(outcome.stability, stresses.tau);
     return outcome;
+}
+
+}  // namespace
+
+PlaneOutcome AssessMeasured(const PlaneStresses& stresses, const PlaneSetConditions& conditions)
+{
+    return AssessWithFriction(stresses, conditions, FrictionCoefficient(conditions.phiDegrees));
+}
+
+void AssessMeasured(const std::vector<PlaneStresses>& stresses, const PlaneSetConditions& conditions,
+                    std::vector<PlaneOutcome>& outcomes)
+{
+    const double friction = FrictionCoefficient(conditions.phiDegrees);
+    outcomes.resize(stresses.size());
+    for (size_t k = 0; k < stresses.size(); ++k)
+        outcomes[k] = AssessWithFriction(stresses[k], conditions, friction);
 }
 
 double CriticalPressure(const PlaneStresses& stresses, double phiDegrees, double c)

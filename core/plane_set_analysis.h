@@ -38,6 +38,11 @@ bool IsCriticallyStressed(const PlaneStability& stability, double tau);
 
 PlaneStresses StressesOn(const MeasuredPlane& plane, const StressState& stress);
 PlaneOutcome AssessMeasured(const PlaneStresses& stresses, const PlaneSetConditions& conditions);
+// Every plane at once, the friction coefficient worked out once, into
+// `outcomes` (whose memory is used again: a step of the pore pressure
+// assesses tens of thousands of planes).
+void AssessMeasured(const std::vector<PlaneStresses>& stresses, const PlaneSetConditions& conditions,
+                    std::vector<PlaneOutcome>& outcomes);
 
 // The lowest pore pressure at which the plane is critically stressed: below
 // it, it is not; from it on, it is (opening counts from just above sigma).

@@ -20,12 +20,18 @@ std::optional<double> Quotient(double numerator, double denominator)
 PlaneStability AssessPlane(double sigma, double tau, double s1, double s3, double phiDegrees, double c,
                            double porePressure)
 {
+    return AssessPlaneWithFriction(sigma, tau, s1, s3, FrictionCoefficient(phiDegrees), c, porePressure);
+}
+
+PlaneStability AssessPlaneWithFriction(double sigma, double tau, double s1, double s3, double friction,
+                                       double c, double porePressure)
+{
     PlaneStability s;
     s.sigmaEff = sigma - porePressure;
-    s.safetyFactor = Quotient(MohrCoulombLimit(s.sigmaEff, phiDegrees, c), tau);
+    s.safetyFactor = Quotient(MohrCoulombLimitWithFriction(s.sigmaEff, friction, c), tau);
     s.slipTendency = Quotient(tau, s.sigmaEff);
     s.dilationTendency = Quotient(s1 - sigma, s1 - s3);
-    const std::optional<double> excess = Quotient(tau - c, FrictionCoefficient(phiDegrees));
+    const std::optional<double> excess = Quotient(tau - c, friction);
     if (excess && std::isfinite(s.sigmaEff - *excess)) s.criticalPressureRise = s.sigmaEff - *excess;
     return s;
 }

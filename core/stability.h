@@ -23,6 +23,11 @@ struct PlaneStability {
 PlaneStability AssessPlane(double sigma, double tau, double s1, double s3, double phiDegrees, double c,
                            double porePressure);
 
+// The same with tan phi given (FrictionCoefficient), for many planes of one
+// strength: the same results, without a tangent a plane.
+PlaneStability AssessPlaneWithFriction(double sigma, double tau, double s1, double s3, double friction,
+                                       double c, double porePressure);
+
 // Each quantity is empty where its quotient has no finite value.
 PlaneStability AssessJoint(const JointResult& joint, const JointPlane& plane,
                            const PrincipalResult& principal, double porePressure);

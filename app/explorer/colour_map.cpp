@@ -5,7 +5,9 @@
 
 namespace tensorium {
 
-QColor MapColour(double t)
+QColor MapColour(double t) { return QColor(MapRgb(t)); }
+
+QRgb MapRgb(double t)
 {
     // Nine stops of the viridis map, interpolated linearly.
     static const int stops[9][3] = {{68, 1, 84},    {71, 44, 122},  {59, 81, 139},
@@ -17,7 +19,7 @@ QColor MapColour(double t)
     auto mix = [&](int c) {
         return static_cast<int>(std::lround(stops[i][c] + f * (stops[i + 1][c] - stops[i][c])));
     };
-    return QColor(mix(0), mix(1), mix(2));
+    return qRgb(mix(0), mix(1), mix(2));
 }
 
 double Closeness(FieldKind kind, const ValueRange& range, double value)

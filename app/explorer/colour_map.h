@@ -11,6 +11,7 @@ namespace tensorium {
 
 // The colour at `t` in [0, 1] (clamped).
 QColor MapColour(double t);
+QRgb MapRgb(double t);  // the same, for thousands of planes a step
 
 // Where `value` of a field lies on its map: 0 far from failure, 1 close to
 // it, so that a low safety factor takes the colour of a high slip tendency;

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRgb>
 #include <vector>
 
 class QPainter;
@@ -16,14 +17,15 @@ namespace tensorium {
 
 struct DotMark {
     QPointF at;
-    QColor colour;
+    QRgb colour;
     bool ringed = false;  // a dark ring round it, for the planes that stand out
 };
 
 // A transparent picture of `size` device pixels (at `ratio` device pixels a
-// unit) holding `dots` of `radius` units, their rings `ring` units wide.
+// unit) holding `dots` of `radius` units, their rings `ring` units wide; its
+// top left corner lies at `origin`.
 QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& dots, double radius,
-                  double ring);
+                  double ring, const QPointF& origin = {});
 
 // How large dots are drawn when there are `count` of them: full size up to
 // a couple of thousand, smaller beyond, so that dense sets stay readable

@@ -168,11 +168,12 @@ void ExplorerMohr::SetPlaneColouring(FieldKind field)
 
 void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const MohrFrame& f) const
 {
-    const std::vector<QColor> colours = PlaneColours(*planeSet_, planeField_, State().joint.phi);
+    const std::vector<QRgb>& colours = PlaneColours(*planeSet_, planeField_, State().joint.phi);
     const std::vector<PlaneOutcome>& outcomes = planeSet_->Outcomes();
     const double p = State().porePressure;
     std::vector<DotMark> dots, critical, selected;
     dots.reserve(outcomes.size());
+    critical.reserve(static_cast<size_t>(planeSet_->CriticalCount()));
     for (size_t k = 0; k < outcomes.size(); ++k) {
         const DotMark dot{At(f, outcomes[k].stresses.sigma - p, outcomes[k].stresses.tau), colours[k],
                           outcomes[k].critical};

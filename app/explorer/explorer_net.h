@@ -86,7 +86,7 @@ public:
     const PoleDensity* Density() const;
     // The plane whose pole lies nearest `at` within reach, or -1.
     int PoleAt(const QRectF& target, const QPointF& at) const;
-    std::vector<QPointF> PolesAt(const QRectF& target) const;
+    const std::vector<QPointF>& PolesAt(const QRectF& target) const;
     // The regional decimal separator of the legend's numbers ("." until set).
     void SetDecimalSeparator(const QString& separator)
     {
@@ -174,6 +174,11 @@ private:
     // The poles on the net and their density, for the planes of one version.
     mutable std::vector<NetPoint> poles_;
     mutable int polesVersion_ = -1;
+    // The poles where they were last drawn, kept while the planes and the
+    // target stay: a step of the pore pressure recolours them, no more.
+    mutable std::vector<QPointF> polesAt_;
+    mutable QRectF polesTarget_;
+    mutable int polesAtVersion_ = -1;
     mutable std::optional<PoleDensity> density_;
     mutable int densityVersion_ = -1;
     mutable QImage fieldImage_;

@@ -26,10 +26,13 @@ void ExplorerNet::SetPlaneSet(PlaneSetDocument* planes)
     RepaintOnChangesOf(planes);
 }
 
-std::vector<QPointF> ExplorerNet::PolesAt(const QRectF& target) const
+const std::vector<QPointF>& ExplorerNet::PolesAt(const QRectF& target) const
 {
-    std::vector<QPointF> at;
-    if (!planeSet_) return at;
+    if (!planeSet_) {
+        polesAt_.clear();
+        polesAtVersion_ = -1;
+        return polesAt_;
+    }
     if (polesVersion_ != planeSet_->PlanesVersion()) {
         // The pole of a plane dipping dip towards dd plunges 90 - dip
         // towards dd + 180; on the net it lies sqrt(2) sin(dip / 2) out.
@@ -41,15 +44,20 @@ std::vector<QPointF> ExplorerNet::PolesAt(const QRectF& target) const
         }
         polesVersion_ = planeSet_->PlanesVersion();
     }
-    at.reserve(poles_.size());
-    for (const NetPoint& p : poles_) at.push_back(ToTarget(target, p));
-    return at;
+    if (polesAtVersion_ != polesVersion_ || polesTarget_ != target) {
+        polesAt_.clear();
+        polesAt_.reserve(poles_.size());
+        for (const NetPoint& p : poles_) polesAt_.push_back(ToTarget(target, p));
+        polesAtVersion_ = polesVersion_;
+        polesTarget_ = target;
+    }
+    return polesAt_;
 }
 
 int ExplorerNet::PoleAt(const QRectF& target, const QPointF& at) const
 {
     if (!planeSet_ || !layers_.poles) return -1;
-    const std::vector<QPointF> poles = PolesAt(target);
+    const std::vector<QPointF>& poles = PolesAt(target);
     const double reach = std::max(6.0, Marker(target, 5));
     int nearest = -1;
     double best = reach;
@@ -63,8 +71,8 @@ int ExplorerNet::PoleAt(const QRectF& target, const QPointF& at) const
 void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
 {
     if (!planeSet_ || planeSet_->Planes().empty()) return;
-    const std::vector<QPointF> at = PolesAt(target);
-    const std::vector<QColor> colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
+    const std::vector<QPointF>& at = PolesAt(target);
+    const std::vector<QRgb>& colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
     // Over a field, in the field's own colours, each pole is ringed thinly
     // so that it stands out from the ground; tens of thousands stand out as
     // a mass without.

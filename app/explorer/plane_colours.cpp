@@ -16,7 +16,7 @@ QColor SetColour(int index)
     return colours[static_cast<size_t>(index) % 8];
 }
 
-const std::vector<QColor>& PlaneColours(const PlaneSetDocument& planes, FieldKind field, double phiDegrees)
+const std::vector<QRgb>& PlaneColours(const PlaneSetDocument& planes, FieldKind field, double phiDegrees)
 {
     // Only the window's thread paints.
     static struct {
@@ -24,7 +24,7 @@ const std::vector<QColor>& PlaneColours(const PlaneSetDocument& planes, FieldKin
         int version = -1, planesVersion = -1;
         FieldKind field = FieldKind::None;
         double phi = 0;
-        std::vector<QColor> colours;
+        std::vector<QRgb> colours;
     } kept;
     if (kept.planes == &planes && kept.version == planes.Version() &&
         kept.planesVersion == planes.PlanesVersion() && kept.field == field && kept.phi == phiDegrees)
@@ -36,27 +36,28 @@ const std::vector<QColor>& PlaneColours(const PlaneSetDocument& planes, FieldKin
     kept.phi = phiDegrees;
     const PlaneSet& set = planes.Planes();
     const std::vector<PlaneOutcome>& outcomes = planes.Outcomes();
-    std::vector<QColor>& colours = kept.colours;
-    colours.assign(set.size(), QColor());
+    std::vector<QRgb>& colours = kept.colours;
+    colours.assign(set.size(), 0);
     if (field == FieldKind::None) {
         std::map<std::string, int> sets;
         for (size_t k = 0; k < set.size(); ++k) {
             const auto found = sets.emplace(set[k].set, static_cast<int>(sets.size())).first;
-            colours[k] = SetColour(found->second);
+            colours[k] = SetColour(found->second).rgb();
         }
         return colours;
     }
     const ValueRange range = FieldRange(field, phiDegrees);
+    const QRgb opened = OpenedColour().rgb(), none = qRgb(150, 150, 150);
     for (size_t k = 0; k < set.size(); ++k) {
         const PlaneStability& s = outcomes[k].stability;
         if (s.sigmaEff < 0) {
-            colours[k] = OpenedColour();
+            colours[k] = opened;
             continue;
         }
         const std::optional<double>& value = field == FieldKind::SlipTendency       ? s.slipTendency
                                              : field == FieldKind::DilationTendency ? s.dilationTendency
                                                                                     : s.safetyFactor;
-        colours[k] = value ? MapColour(Closeness(field, range, *value)) : QColor(150, 150, 150);
+        colours[k] = value ? MapRgb(Closeness(field, range, *value)) : none;
     }
     return colours;
 }

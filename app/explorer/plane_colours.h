@@ -14,7 +14,7 @@ namespace tensorium {
 // One colour a plane, in the order of the set; kept for the last state of
 // the planes, field and friction angle asked for, which the net and the
 // Mohr diagram ask for in turn.
-const std::vector<QColor>& PlaneColours(const PlaneSetDocument& planes, FieldKind field, double phiDegrees);
+const std::vector<QRgb>& PlaneColours(const PlaneSetDocument& planes, FieldKind field, double phiDegrees);
 
 // The colour of the set at `index` among the sets in order of appearance:
 // eight that readers with a colour-vision deficiency tell apart, then again.

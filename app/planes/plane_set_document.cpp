@@ -144,12 +144,9 @@ void PlaneSetDocument::Recompute(bool stresses)
         }
         curve_ = CriticalCurve(std::move(pressures));
     }
-    outcomes_.resize(planes_.size());
+    AssessMeasured(stresses_, conditions_, outcomes_);
     criticalCount_ = 0;
-    for (size_t k = 0; k < planes_.size(); ++k) {
-        outcomes_[k] = AssessMeasured(stresses_[k], conditions_);
-        criticalCount_ += outcomes_[k].critical;
-    }
+    for (const PlaneOutcome& outcome : outcomes_) criticalCount_ += outcome.critical;
 }
 
 }  // namespace tensorium

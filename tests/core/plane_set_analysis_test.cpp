@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <vector>
 
 #include "core/mohr_coulomb.h"
 #include "core/plane_set_analysis.h"
 #include "core/principal_solver.h"
+#include "core/stability.h"
 #include "tests/core/random_stress.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +75,35 @@ TEST(PlaneSetAnalysis, StressesAndStabilityFollowTheirDefinitions)
         }
         const bool critical = sigmaEff < 0 || (o.stresses.tau > 0 && *o.stability.safetyFactor <= 1);
         EXPECT_EQ(o.critical, critical);
+    }
+}
+
+// A set is assessed at once with its friction worked out once; every value
+// must still be exactly the one the joint page finds for the plane alone.
+TEST(PlaneSetAnalysis, AWholeSetGetsExactlyTheValuesOfEachPlaneAlone)
+{
+    testing_support::Random random(99);
+    for (int trial = 0; trial < 200; ++trial) {
+        const Case k = RandomCase(random);
+        const PrincipalResult principal =
+            ComputePrincipalStresses(k.stress, AzimuthConvention::azClockwiseFromNorth);
+        const PlaneSetConditions conditions{principal.s1, principal.s3, k.phi, k.c, k.p};
+        std::vector<PlaneStresses> set;
+        for (int n = 0; n < 50; ++n) set.push_back(StressesOn(RandomCase(random).plane, k.stress));
+        std::vector<PlaneOutcome> outcomes(3);  // used again, whatever it held
+        AssessMeasured(set, conditions, outcomes);
+        ASSERT_EQ(outcomes.size(), set.size());
+        for (size_t n = 0; n < set.size(); ++n) {
+            const PlaneStability alone =
+                AssessPlane(set[n].sigma, set[n].tau, principal.s1, principal.s3, k.phi, k.c, k.p);
+            const PlaneStability& s = outcomes[n].stability;
+            EXPECT_EQ(s.sigmaEff, alone.sigmaEff);
+            EXPECT_EQ(s.safetyFactor, alone.safetyFactor);
+            EXPECT_EQ(s.slipTendency, alone.slipTendency);
+            EXPECT_EQ(s.dilationTendency, alone.dilationTendency);
+            EXPECT_EQ(s.criticalPressureRise, alone.criticalPressureRise);
+            EXPECT_EQ(outcomes[n].critical, IsCriticallyStressed(alone, set[n].tau));
+        }
     }
 }
 
