@@ -460,20 +460,24 @@ TEST(PlaneCsvReader, ReadsFiftyThousandSpreadsheetRows)
 
 TEST(PlaneCsvWriter, WritesHeaderQuotedTextsAndEmptyValues)
 {
-    const PlaneCsvRow full{Plane("a,\"b\"", 0.1, 90, "x\r\ny"), 1.5, -2, 0, 0.25, 1, 1.0 / 3, 7, true};
+    PlaneCsvRow full{
+        Plane("a,\"b\"", 0.1, 90, "x\r\ny"), 1.5, -2, 0, 0.25, 1, 1.0 / 3, 7, true, -45.5, 12.25};
+    full.plane.rake = 180;
     const PlaneCsvRow bare = RowOf(Plane("", 359, 0));
     const PlaneCsvRow edges = RowOf(Plane(" padded", 1, 2, "#3"));
     EXPECT_EQ(
         PlaneCsv({full, bare, edges}),
         "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,"
-        "dp_crit,critical\r\n"
-        "\"a,\"\"b\"\"\",0.10000000000000001,90,\"x\r\ny\",1.5,-2,0,0.25,1,0.33333333333333331,7,yes\r\n"
-        ",359,0,,,,,,,,,no\r\n"
-        "\" padded\",1,2,\"#3\",,,,,,,,no\r\n");
+        "dp_crit,critical,rake,predicted_rake,misfit\r\n"
+        "\"a,\"\"b\"\"\",0.10000000000000001,90,\"x\r\ny\",1.5,-2,0,0.25,1,0.33333333333333331,7,yes,180,-45."
+        "5,"
+        "12.25\r\n"
+        ",359,0,,,,,,,,,no,,,\r\n"
+        "\" padded\",1,2,\"#3\",,,,,,,,no,,,\r\n");
     EXPECT_EQ(
         PlaneCsv({}),
         "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,"
-        "dp_crit,critical\r\n");
+        "dp_crit,critical,rake,predicted_rake,misfit\r\n");
 }
 
 TEST(PlaneCsvWriter, WrittenPlanesReadBackExactly)
@@ -488,13 +492,24 @@ TEST(PlaneCsvWriter, WrittenPlanesReadBackExactly)
         for (size_t n = length(random); n > 0; --n) t += pieces[piece(random)];
         return t;
     };
+    std::uniform_real_distribution<double> rake(-180, 180);
     std::vector<PlaneCsvRow> rows;
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 2000; ++i) {
         rows.push_back(RowOf(Plane(text(), dipDirection(random), dip(random), text())));
+        // Two planes in three with a rake; the predicted rake and misfit are
+        // written but not read.
+        if (i % 3 != 0) rows.back().plane.rake = rake(random);
+        if (i % 2 == 0) rows.back().predictedRake = rake(random);
+        if (i % 5 == 0) rows.back().misfit = rake(random) / 2 + 90;
+    }
     // The ends of the ranges and the smallest numbers.
     rows.push_back(RowOf(Plane("", std::nextafter(360.0, 0.0), 90)));
     rows.push_back(RowOf(Plane("", 0, std::nextafter(90.0, 0.0))));
     rows.push_back(RowOf(Plane("", 4.9406564584124654e-324, 2.2250738585072014e-308)));
+    rows.push_back(RowOf(Slipped("", 1, 2, 180)));
+    rows.push_back(RowOf(Slipped("", 1, 2, std::nextafter(-180.0, 0.0))));
+    rows.push_back(RowOf(Slipped("", 1, 2, -4.9406564584124654e-324)));
+    rows.push_back(RowOf(Slipped("", 1, 2, 0)));
 
     const PlaneReading reading = ReadPlaneCsv(PlaneCsv(rows));
     EXPECT_EQ(reading.refusal, "");
@@ -507,6 +522,10 @@ TEST(PlaneCsvWriter, WrittenPlanesReadBackExactly)
         EXPECT_EQ(read.set, written.set) << i;
         EXPECT_TRUE(SameBits(read.dipDirection, written.dipDirection)) << i << " " << written.dipDirection;
         EXPECT_TRUE(SameBits(read.dip, written.dip)) << i << " " << written.dip;
+        ASSERT_EQ(read.rake.has_value(), written.rake.has_value()) << i;
+        if (written.rake) {
+            EXPECT_TRUE(SameBits(*read.rake, *written.rake)) << i << " " << *written.rake;
+        }
     }
 }
 
