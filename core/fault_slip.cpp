@@ -48,7 +48,7 @@ PlaneFrame FrameOf(const MeasuredPlane& plane)
 // the rounding errors alone. The deviator, not the whole tensor, sets the
 // scale because the mean stress pushes only along the normal and adds no
 // shear: a nearly hydrostatic state keeps the slip its small deviator drives.
-// Since max|S| <= 2 max|T|, the threshold is also at most 16 eps max|T|.
+// Since max|S| <= 4/3 max|T|, the threshold is also at most 11 eps max|T|.
 std::optional<Vec3> PredictedSlip(const MeasuredPlane& plane, const StressState& stress)
 {
     const PlaneTraction on = TractionOnPlane(FrameOf(plane).normal, stress);
