@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/csv_rows.h"
+#include "core/fault_slip.h"
 
 namespace tensorium {
 namespace {
@@ -19,6 +20,9 @@ constexpr const char* kNotANumber = "is not a number";
 constexpr const char* kMissing = "is missing";
 constexpr const char* kNotFinite = "is not a finite number";
 constexpr const char* kDipRange = "dip must lie between 0 and 90";
+constexpr const char* kRakeRange = "rake must lie between -180 and 180";
+constexpr const char* kPlungeRange = "plunge must lie between 0 and 90";
+constexpr const char* kNotASense = "is not a sense of slip (N, R, T, D or S)";
 
 enum class NumberStatus { Ok, Missing, NotANumber, TooLarge };
 
@@ -74,7 +78,7 @@ bool IsNumber(std::string_view field)
     return ReadNumber(field, true, ignored) == NumberStatus::Ok;
 }
 
-enum class Column { None, DipDirection, Strike, Dip, Name, Set };
+enum class Column { None, DipDirection, Strike, Dip, Name, Set, Rake, Trend, Plunge, Sense };
 
 // Column names compare without case, blanks, underscores or hyphens.
 Column ColumnNamed(std::string_view field)
@@ -90,6 +94,10 @@ Column ColumnNamed(std::string_view field)
     if (key == "dip") return Column::Dip;
     if (key == "name" || key == "id") return Column::Name;
     if (key == "set") return Column::Set;
+    if (key == "rake") return Column::Rake;
+    if (key == "trend") return Column::Trend;
+    if (key == "plunge") return Column::Plunge;
+    if (key == "sense" || key == "slipsense" || key == "senseofslip") return Column::Sense;
     return Column::None;
 }
 
@@ -100,6 +108,12 @@ struct Layout {
     int dip = -1;
     int name = -1;
     int set = -1;
+    // The slip: a rake, or a striation's trend and plunge with its sense.
+    int rake = -1;
+    int trend = -1;
+    int plunge = -1;
+    int sense = -1;
+    bool Striation() const { return rake < 0 && trend >= 0 && plunge >= 0 && sense >= 0; }
 };
 
 bool IsHeader(const std::vector<std::string_view>& fields)
@@ -122,6 +136,10 @@ Layout HeaderLayout(const std::vector<std::string_view>& fields)
             case Column::Dip: slot = &layout.dip; break;
             case Column::Name: slot = &layout.name; break;
             case Column::Set: slot = &layout.set; break;
+            case Column::Rake: slot = &layout.rake; break;
+            case Column::Trend: slot = &layout.trend; break;
+            case Column::Plunge: slot = &layout.plunge; break;
+            case Column::Sense: slot = &layout.sense; break;
             case Column::None: break;
         }
         if (slot != nullptr && *slot < 0) *slot = static_cast<int>(i);
@@ -139,6 +157,19 @@ std::string MissingColumns(const Layout& layout)
         return "The header row names no dip direction (or strike) column and no dip column";
     if (layout.orientation < 0) return "The header row names no dip direction (or strike) column";
     if (layout.dip < 0) return "The header row names no dip column";
+    // A rake column is the slip, and any striation columns are left unread.
+    const bool striation = layout.trend >= 0 || layout.plunge >= 0 || layout.sense >= 0;
+    if (layout.rake < 0 && striation && !layout.Striation()) {
+        std::string missing;
+        for (const auto& [column, name] :
+             {std::pair{layout.trend, "trend"}, {layout.plunge, "plunge"}, {layout.sense, "sense"}}) {
+            if (column >= 0) continue;
+            missing += missing.empty() ? "" : " or ";
+            missing += name;
+        }
+        return "The striation needs trend, plunge and sense columns; the header row names no " + missing +
+               " column";
+    }
     return {};
 }
 
@@ -231,16 +262,76 @@ private:
         return std::nullopt;
     }
 
+    // A number that must lie in [low, high], or the reason why not.
+    std::optional<const char*> Bounded(const std::vector<std::string_view>& fields, int column, double low,
+                                       double high, const char* range, double& value) const
+    {
+        switch (ReadNumber(FieldAt(fields, column), decimalComma_, value)) {
+            case NumberStatus::Missing: return kMissing;
+            case NumberStatus::NotANumber: return kNotANumber;
+            case NumberStatus::TooLarge: return range;
+            case NumberStatus::Ok: break;
+        }
+        if (!(value >= low && value <= high)) return range;
+        return std::nullopt;
+    }
+
+    bool Empty(const std::vector<std::string_view>& fields, int column) const
+    {
+        return Trimmed(FieldAt(fields, column)).empty();
+    }
+
+    // The first bad field of a row: the one furthest left.
+    struct Fault {
+        int column = -1;
+        std::string reason;
+    };
+    static void Keep(Fault& first, int column, std::optional<const char*> reason)
+    {
+        if (reason && (first.column < 0 || column < first.column)) first = {column, *reason};
+    }
+
+    // The fields of the slip, when the row has any: a rake, or the trend,
+    // plunge and sense of a striation, all three.
+    struct SlipFields {
+        bool given = false;
+        double rake = 0, trend = 0, plunge = 0;
+        SlipSense sense = SlipSense::Normal;
+    };
+    SlipFields Slip(const std::vector<std::string_view>& fields, Fault& fault) const
+    {
+        SlipFields slip;
+        if (layout_.rake >= 0) {
+            if (Empty(fields, layout_.rake)) return slip;
+            slip.given = true;
+            Keep(fault, layout_.rake, Bounded(fields, layout_.rake, -180, 180, kRakeRange, slip.rake));
+            return slip;
+        }
+        if (!layout_.Striation()) return slip;
+        if (Empty(fields, layout_.trend) && Empty(fields, layout_.plunge) && Empty(fields, layout_.sense))
+            return slip;
+        slip.given = true;
+        Keep(fault, layout_.trend, Angle(fields, layout_.trend, false, slip.trend));
+        Keep(fault, layout_.plunge, Bounded(fields, layout_.plunge, 0, 90, kPlungeRange, slip.plunge));
+        if (Empty(fields, layout_.sense)) {
+            Keep(fault, layout_.sense, kMissing);
+        } else if (const std::optional<SlipSense> sense = ParseSlipSense(FieldAt(fields, layout_.sense))) {
+            slip.sense = *sense;
+        } else {
+            Keep(fault, layout_.sense, kNotASense);
+        }
+        return slip;
+    }
+
     void Plane(long line, const std::vector<std::string_view>& fields)
     {
         double orientation = 0, dip = 0;
-        const auto orientationFault = Angle(fields, layout_.orientation, false, orientation);
-        const auto dipFault = Angle(fields, layout_.dip, true, dip);
-        if (orientationFault || dipFault) {
-            const bool orientationFirst =
-                orientationFault && (!dipFault || layout_.orientation < layout_.dip);
-            const int column = orientationFirst ? layout_.orientation : layout_.dip;
-            Bad(line, column, FieldAt(fields, column), orientationFirst ? *orientationFault : *dipFault);
+        Fault fault;
+        Keep(fault, layout_.orientation, Angle(fields, layout_.orientation, false, orientation));
+        Keep(fault, layout_.dip, Angle(fields, layout_.dip, true, dip));
+        const SlipFields slip = Slip(fields, fault);
+        if (fault.column >= 0) {
+            Bad(line, fault.column, FieldAt(fields, fault.column), fault.reason);
             return;
         }
         MeasuredPlane plane;
@@ -250,14 +341,26 @@ private:
         plane.dipDirection =
             NormalisedDipDirection(layout_.strike ? NormalisedDipDirection(orientation) + 90.0 : orientation);
         plane.dip = dip + 0.0;
+        if (slip.given && layout_.rake >= 0) {
+            plane.rake = slip.rake == -180 ? 180.0 : slip.rake + 0.0;
+        } else if (slip.given) {
+            const StriationResult striation = RakeFromStriation(plane, slip.trend, slip.plunge, slip.sense);
+            if (!striation.rake) {
+                // Off the plane: the line is at fault; a contradiction: the sense.
+                const int column = striation.fault == StriationFault::Sense ? layout_.sense : layout_.trend;
+                Bad(line, column, FieldAt(fields, column), striation.reason);
+                return;
+            }
+            plane.rake = striation.rake;
+        }
         reading_.validPlanes.push_back(std::move(plane));
     }
 
-    void Bad(long line, int column, std::string_view text, const char* reason)
+    void Bad(long line, int column, std::string_view text, std::string reason)
     {
         ++reading_.badCount;
         if (reading_.bad.size() < kBadRowsKept)
-            reading_.bad.push_back({line, column + 1, ShortText(text), reason});
+            reading_.bad.push_back({line, column + 1, ShortText(text), std::move(reason)});
     }
 
     PlaneReading& reading_;

@@ -43,6 +43,15 @@ inline constexpr long kPlaneCsvMaxRows = 1000000;
 // non-numeric first field followed by two numbers is the plane's name.
 // Dip directions come out in [0, 360), dips in [0, 90]; a strike gives the
 // dip direction by the right-hand rule (strike + 90).
+//
+// The slip seen on a plane (see core/fault_slip.h) comes from a header's
+// "rake" column, in degrees from -180 to 180 (-180 read as 180), or from its
+// "trend", "plunge" and "sense" (or "slip sense", "sense of slip") columns,
+// which go together: a striation's trend and plunge (0 to 90) and the sense
+// of slip (N, R, T, D, S or the words), turned into a rake by
+// RakeFromStriation; a striation it refuses makes the row bad. With a rake
+// column the striation columns are not read. A row has no slip when all its
+// slip fields are empty, and is bad when only some are.
 PlaneReading ReadPlaneCsv(std::string_view bytes,
                           HeaderlessColumns headerless = HeaderlessColumns::DipDirectionDip);
 

@@ -46,9 +46,8 @@ void AppendOptional(std::string& out, const std::optional<double>& value)
 std::string PlaneCsv(const std::vector<PlaneCsvRow>& rows)
 {
     std::string out =
-        "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,dp_"
-        "crit,"
-        "critical\r\n";
+        "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,"
+        "dp_crit,critical,rake,predicted_rake,misfit\r\n";
     for (const PlaneCsvRow& row : rows) {
         AppendText(out, row.plane.name);
         out += ',';
@@ -60,7 +59,10 @@ std::string PlaneCsv(const std::vector<PlaneCsvRow>& rows)
         for (const auto* value : {&row.sigmaN, &row.tau, &row.sigmaNEff, &row.slipTendency,
                                   &row.dilationTendency, &row.safetyFactor, &row.dpCrit})
             AppendOptional(out, *value);
-        out += row.critical ? ",yes\r\n" : ",no\r\n";
+        out += row.critical ? ",yes" : ",no";
+        for (const auto* value : {&row.plane.rake, &row.predictedRake, &row.misfit})
+            AppendOptional(out, *value);
+        out += "\r\n";
     }
     return out;
 }

@@ -14,11 +14,17 @@ struct PlaneCsvRow {
     MeasuredPlane plane;
     std::optional<double> sigmaN, tau, sigmaNEff, slipTendency, dilationTendency, safetyFactor, dpCrit;
     bool critical = false;
+    // The rake the stress predicts, and its angle to the plane's own rake, in
+    // degrees (core/fault_slip.h).
+    std::optional<double> predictedRake = std::nullopt, misfit = std::nullopt;
 };
 
-// Comma separated with CRLF line ends and a header row; numbers with 17
-// significant digits and a decimal point, whatever the locale, so that
-// ReadPlaneCsv gives back the same planes exactly.
+// Comma separated with CRLF line ends and the header row
+// name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,
+// dilation_tendency,safety_factor,dp_crit,critical,rake,predicted_rake,misfit
+// (one line), the rake from the plane; numbers with 17 significant digits and
+// a decimal point, whatever the locale, so that ReadPlaneCsv gives back the
+// same planes, rakes included, exactly.
 std::string PlaneCsv(const std::vector<PlaneCsvRow>& rows);
 
 }  // namespace tensorium

@@ -1,9 +1,10 @@
 // A set of measured planes, as a teacher brings them from an outcrop or a
-// borehole log: each with its orientation and, optionally, a name and the
-// set (family) it belongs to.
+// borehole log: each with its orientation and, optionally, a name, the set
+// (family) it belongs to and the slip seen on it.
 #pragma once
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,15 @@ struct MeasuredPlane {
     double dipDirection = 0;  // degrees clockwise from North, 0 <= dd < 360
     double dip = 0;           // degrees below the horizontal, 0 to 90
     std::string set;
+    // The hanging wall's slip as a rake in degrees, (-180, 180] (see
+    // core/fault_slip.h); none for a plane without slip data. The default
+    // lets the planes still be written as {name, dd, dip, set}.
+    std::optional<double> rake = std::nullopt;
 
     bool operator==(const MeasuredPlane& o) const
     {
-        return name == o.name && dipDirection == o.dipDirection && dip == o.dip && set == o.set;
+        return name == o.name && dipDirection == o.dipDirection && dip == o.dip && set == o.set &&
+               rake == o.rake;
     }
 };
 

@@ -50,6 +50,7 @@ void Check(std::string_view bytes, HeaderlessColumns headerless)
         FUZZ_CHECK(plane.dip >= 0 && plane.dip <= 90);
         FUZZ_CHECK(plane.dipDirection >= 0 && plane.dipDirection < 360);
         FUZZ_CHECK(!std::signbit(plane.dip) && !std::signbit(plane.dipDirection));
+        FUZZ_CHECK(!plane.rake || (*plane.rake > -180 && *plane.rake <= 180));
         tensorium::PlaneCsvRow row;
         row.plane = plane;
         rows.push_back(row);
@@ -62,6 +63,7 @@ void Check(std::string_view bytes, HeaderlessColumns headerless)
         const tensorium::MeasuredPlane& b = reading.planes[i];
         FUZZ_CHECK_WHY(a.name == b.name && a.set == b.set, b.name.c_str());
         FUZZ_CHECK(SameBits(a.dipDirection, b.dipDirection) && SameBits(a.dip, b.dip));
+        FUZZ_CHECK(a.rake.has_value() == b.rake.has_value() && (!a.rake || SameBits(*a.rake, *b.rake)));
     }
 }
 

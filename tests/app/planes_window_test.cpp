@@ -284,15 +284,16 @@ TEST_F(PlaneFiles, ExportReadsBackExactly)
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(
         bytes.startsWith("name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,"
-                         "dilation_tendency,safety_factor,dp_crit,critical\r\n"));
+                         "dilation_tendency,safety_factor,dp_crit,critical,rake,predicted_rake,misfit\r\n"));
     const PlaneReading back =
         ReadPlaneCsv(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     ASSERT_TRUE(back.refusal.empty()) << back.refusal;
     EXPECT_EQ(back.planes, set);
-    // Each row's critical flag as the table has it.
+    // Each row's critical flag as the table has it, before the empty slip
+    // columns of planes without a rake.
     const QList<QByteArray> lines = bytes.split('\n');
     int critical = 0;
-    for (const QByteArray& line : lines) critical += line.trimmed().endsWith(",yes");
+    for (const QByteArray& line : lines) critical += line.trimmed().endsWith(",yes,,,");
     EXPECT_EQ(critical, Document().CriticalCount());
 }
 

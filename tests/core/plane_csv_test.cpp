@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -15,6 +16,11 @@ namespace {
 MeasuredPlane Plane(std::string name, double dipDirection, double dip, std::string set = "")
 {
     return {std::move(name), dipDirection, dip, std::move(set)};
+}
+
+MeasuredPlane Slipped(std::string name, double dipDirection, double dip, double rake)
+{
+    return {std::move(name), dipDirection, dip, "", rake};
 }
 
 // The planes of a text that must read without a fault.
@@ -243,6 +249,154 @@ TEST(PlaneCsvReader, DescribesTheFirstBadRowAndHowManyThereAre)
     EXPECT_LT(longText.size(), 100u);
 }
 
+TEST(PlaneCsvReader, ReadsRakes)
+{
+    const PlaneSet planes = Planes(
+        "name,dd,dip, Rake \n"
+        "a,90,60,-90\n"
+        "b,10,20,\n"
+        "c,30,40,-180\n"
+        "d,1,2,180\n"
+        "e,1,2,+0.5e1\n"
+        "f,1,2,-0\n");
+    const PlaneSet expected = {Slipped("a", 90, 60, -90), Plane("b", 10, 20),    Slipped("c", 30, 40, 180),
+                               Slipped("d", 1, 2, 180),   Slipped("e", 1, 2, 5), Slipped("f", 1, 2, 0)};
+    EXPECT_EQ(planes, expected);
+    ASSERT_EQ(planes.size(), 6u);
+    EXPECT_FALSE(planes[1].rake);
+    EXPECT_TRUE(SameBits(*planes[5].rake, 0.0)) << "no negative zero";
+    // Decimal commas where semicolons separate; a strike column.
+    EXPECT_EQ(Planes("Strike;Dip;RAKE\n0;45,5;-45,25\n"), (PlaneSet{Slipped("", 90, 45.5, -45.25)}));
+}
+
+TEST(PlaneCsvReader, ReadsStriationsWithTheirSense)
+{
+    // On a plane dipping 60 to the east the striation 90/60 runs down the
+    // dip; on the vertical plane 90/90 the horizontal ones run along the
+    // strike (north), and the sense picks which way the east block went.
+    const PlaneSet planes = Planes(
+        "name,dip direction,dip,trend,plunge,sense\n"
+        "n1,90,60,90,60,N\n"
+        "n2,90,60,90,60,normal\n"
+        "r1,90,60,90,60,r\n"
+        "r2,90,60,90,60,Thrust\n"
+        "r3,90,60,90,60,REVERSE\n"
+        "d1,90,90,0,0,D\n"
+        "d2,90,90,180,0,dextral\n"
+        "d3,90,90,0,0,right-lateral\n"
+        "s1,90,90,0,0,s\n"
+        "s2,90,90,180,0,Sinistral\n"
+        "s3,90,90,0,0,left-lateral\n"
+        "none,90,60,,,\n");
+    const PlaneSet expected = {
+        Slipped("n1", 90, 60, -90), Slipped("n2", 90, 60, -90), Slipped("r1", 90, 60, 90),
+        Slipped("r2", 90, 60, 90),  Slipped("r3", 90, 60, 90),  Slipped("d1", 90, 90, 180),
+        Slipped("d2", 90, 90, 180), Slipped("d3", 90, 90, 180), Slipped("s1", 90, 90, 0),
+        Slipped("s2", 90, 90, 0),   Slipped("s3", 90, 90, 0),   Plane("none", 90, 60)};
+    EXPECT_EQ(planes, expected);
+
+    // Semicolons with decimal commas, and the other names of the sense
+    // column. A line 9 degrees off the plane (plunging 69 instead of 60 in
+    // the plane of the dip) is taken as its projection, the dip line.
+    for (const char* sense : {"slip sense", "Sense of slip", "SENSE"}) {
+        const PlaneSet read = Planes(std::string("dd;dip;trend;plunge;") + sense +
+                                     "\n90,0;60,0;90,0;60,0;n\n90;60;90;69,0;N\n");
+        ASSERT_EQ(read.size(), 2u) << sense;
+        EXPECT_EQ(read[0], Slipped("", 90, 60, -90)) << sense;
+        // Within the rounding of a striation's angles (at most 3.6 times
+        // 180 eps degrees measured in fault_slip_test).
+        EXPECT_NEAR(*read[1].rake, -90, 8 * 180 * DBL_EPSILON) << sense;
+    }
+    // With a rake column the striation columns are not read.
+    EXPECT_EQ(Planes("dd,dip,rake,trend,plunge,sense\n90,60,45,0,0,N\n"),
+              (PlaneSet{Slipped("", 90, 60, 45)}));
+    EXPECT_EQ(Planes("dd,dip,rake,sense\n90,60,45,x\n"), (PlaneSet{Slipped("", 90, 60, 45)}));
+}
+
+TEST(PlaneCsvReader, ReportsBadSlipByLineAndColumnAndKeepsNoPlanes)
+{
+    struct Case {
+        std::string header;
+        std::string row;  // the third line, after the header and a good row
+        int column;
+        std::string text;
+        std::string reason;
+    };
+    const std::string rake = "name,dd,dip,rake";
+    const std::string striation = "name,dd,dip,trend,plunge,sense";
+    const Case cases[] = {
+        {rake, "a,45,30,181", 4, "181", "rake must lie between -180 and 180"},
+        {rake, "a,45,30,-180.5", 4, "-180.5", "rake must lie between -180 and 180"},
+        {rake, "a,45,30,1e400", 4, "1e400", "rake must lie between -180 and 180"},
+        {rake, "a,45,30,x", 4, "x", "is not a number"},
+        {rake, "a,45,30,nan", 4, "nan", "is not a number"},
+        {rake, "a,x,30,500", 2, "x", "is not a number"},
+        {striation, "a,90,60,90,60,", 6, "", "is missing"},
+        {striation, "a,90,60,,60,N", 4, "", "is missing"},
+        {striation, "a,90,60,90,,N", 5, "", "is missing"},
+        {striation, "a,90,60,,,N", 4, "", "is missing"},
+        {striation, "a,90,60,90,95,N", 5, "95", "plunge must lie between 0 and 90"},
+        {striation, "a,90,60,90,-1,N", 5, "-1", "plunge must lie between 0 and 90"},
+        {striation, "a,90,60,1e400,60,N", 4, "1e400", "is not a finite number"},
+        {striation, "a,90,60,90,60,X", 6, "X", "is not a sense of slip (N, R, T, D or S)"},
+        {striation, "a,90,60,90,71,N", 4, "90", "striation lies 11.0 degrees off the plane (10 at most)"},
+        {striation, "a,90,60,0,0,N", 6, "N",
+         "is normal, but the striation runs within 10 degrees of the strike"},
+        {striation, "a,90,60,90,60,D", 6, "D",
+         "is dextral, but the striation runs within 10 degrees of the dip"},
+        {striation, "a,90,95,90,60,X", 3, "95", "dip must lie between 0 and 90"},
+    };
+    for (const Case& c : cases) {
+        const std::string good = c.header == rake ? "good,10,20,30" : "good,90,60,90,60,N";
+        const std::string text = c.header + "\n" + good + "\n" + c.row + "\n" + good + "\nlater,x,20\n";
+        const PlaneReading reading = ReadPlaneCsv(text);
+        EXPECT_EQ(reading.refusal, "") << c.row;
+        EXPECT_TRUE(reading.planes.empty()) << c.row;
+        EXPECT_EQ(reading.validPlanes.size(), 2u) << c.row;
+        EXPECT_EQ(reading.badCount, 2) << c.row;
+        ASSERT_EQ(reading.bad.size(), 2u) << c.row;
+        EXPECT_EQ(reading.bad[0].line, 3) << c.row;
+        EXPECT_EQ(reading.bad[0].column, c.column) << c.row;
+        EXPECT_EQ(reading.bad[0].text, c.text) << c.row;
+        EXPECT_EQ(reading.bad[0].reason, c.reason) << c.row;
+        EXPECT_EQ(reading.bad[1].line, 5) << c.row;
+    }
+    // The first bad field of the row counts, whatever the order of the columns.
+    EXPECT_EQ(ReadPlaneCsv("rake,name,dd,dip\n500,a,x,95\n").bad.at(0).column, 1);
+    EXPECT_EQ(ReadPlaneCsv("sense,plunge,trend,dip,dd\nX,95,,30,x\n").bad.at(0).column, 1);
+    EXPECT_EQ(ReadPlaneCsv("dd,sense,plunge,trend,dip\n10,X,95,,30\n").bad.at(0).column, 2);
+    EXPECT_EQ(DescribeBadRows(ReadPlaneCsv("dd;dip;trend;plunge;sense\n90;60;0;0;normal\n")),
+              "Line 2, column 5 holds \"normal\": it is normal, but the striation runs within 10 degrees of "
+              "the strike (1 row is bad)");
+    EXPECT_EQ(
+        DescribeBadRows(ReadPlaneCsv("dd;dip;trend;plunge;sense\n90;60;90;71;n\n")),
+        "Line 2, column 3 holds \"90\": the striation lies 11.0 degrees off the plane (10 at most) (1 row "
+        "is bad)");
+    EXPECT_EQ(DescribeBadRows(ReadPlaneCsv("dd;dip;rake\n90;60;-200\n")),
+              "Line 2, column 3 holds \"-200\": the rake must lie between -180 and 180 (1 row is bad)");
+}
+
+TEST(PlaneCsvReader, RefusesAStriationWithoutAllItsColumns)
+{
+    struct Case {
+        std::string header;
+        std::string missing;
+    };
+    const Case cases[] = {
+        {"dd,dip,trend,plunge", "sense"},    {"dd,dip,trend,sense", "plunge"},
+        {"dd,dip,plunge,sense", "trend"},    {"dd,dip,sense", "trend or plunge"},
+        {"dd,dip,plunge", "trend or sense"},
+    };
+    for (const Case& c : cases) {
+        const PlaneReading reading = ReadPlaneCsv(c.header + "\n90,60,90,60\n");
+        EXPECT_EQ(reading.refusal,
+                  "The striation needs trend, plunge and sense columns; the header row names no " +
+                      c.missing + " column")
+            << c.header;
+        EXPECT_TRUE(reading.planes.empty()) << c.header;
+    }
+}
+
 TEST(PlaneCsvReader, RefusesWhatIsNoPlaneSet)
 {
     struct Case {
@@ -306,20 +460,24 @@ TEST(PlaneCsvReader, ReadsFiftyThousandSpreadsheetRows)
 
 TEST(PlaneCsvWriter, WritesHeaderQuotedTextsAndEmptyValues)
 {
-    const PlaneCsvRow full{Plane("a,\"b\"", 0.1, 90, "x\r\ny"), 1.5, -2, 0, 0.25, 1, 1.0 / 3, 7, true};
+    PlaneCsvRow full{
+        Plane("a,\"b\"", 0.1, 90, "x\r\ny"), 1.5, -2, 0, 0.25, 1, 1.0 / 3, 7, true, -45.5, 12.25};
+    full.plane.rake = 180;
     const PlaneCsvRow bare = RowOf(Plane("", 359, 0));
     const PlaneCsvRow edges = RowOf(Plane(" padded", 1, 2, "#3"));
     EXPECT_EQ(
         PlaneCsv({full, bare, edges}),
         "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,"
-        "dp_crit,critical\r\n"
-        "\"a,\"\"b\"\"\",0.10000000000000001,90,\"x\r\ny\",1.5,-2,0,0.25,1,0.33333333333333331,7,yes\r\n"
-        ",359,0,,,,,,,,,no\r\n"
-        "\" padded\",1,2,\"#3\",,,,,,,,no\r\n");
+        "dp_crit,critical,rake,predicted_rake,misfit\r\n"
+        "\"a,\"\"b\"\"\",0.10000000000000001,90,\"x\r\ny\",1.5,-2,0,0.25,1,0.33333333333333331,7,yes,180,-45."
+        "5,"
+        "12.25\r\n"
+        ",359,0,,,,,,,,,no,,,\r\n"
+        "\" padded\",1,2,\"#3\",,,,,,,,no,,,\r\n");
     EXPECT_EQ(
         PlaneCsv({}),
         "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,"
-        "dp_crit,critical\r\n");
+        "dp_crit,critical,rake,predicted_rake,misfit\r\n");
 }
 
 TEST(PlaneCsvWriter, WrittenPlanesReadBackExactly)
@@ -334,13 +492,24 @@ TEST(PlaneCsvWriter, WrittenPlanesReadBackExactly)
         for (size_t n = length(random); n > 0; --n) t += pieces[piece(random)];
         return t;
     };
+    std::uniform_real_distribution<double> rake(-180, 180);
     std::vector<PlaneCsvRow> rows;
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 2000; ++i) {
         rows.push_back(RowOf(Plane(text(), dipDirection(random), dip(random), text())));
+        // Two planes in three with a rake; the predicted rake and misfit are
+        // written but not read.
+        if (i % 3 != 0) rows.back().plane.rake = rake(random);
+        if (i % 2 == 0) rows.back().predictedRake = rake(random);
+        if (i % 5 == 0) rows.back().misfit = rake(random) / 2 + 90;
+    }
     // The ends of the ranges and the smallest numbers.
     rows.push_back(RowOf(Plane("", std::nextafter(360.0, 0.0), 90)));
     rows.push_back(RowOf(Plane("", 0, std::nextafter(90.0, 0.0))));
     rows.push_back(RowOf(Plane("", 4.9406564584124654e-324, 2.2250738585072014e-308)));
+    rows.push_back(RowOf(Slipped("", 1, 2, 180)));
+    rows.push_back(RowOf(Slipped("", 1, 2, std::nextafter(-180.0, 0.0))));
+    rows.push_back(RowOf(Slipped("", 1, 2, -4.9406564584124654e-324)));
+    rows.push_back(RowOf(Slipped("", 1, 2, 0)));
 
     const PlaneReading reading = ReadPlaneCsv(PlaneCsv(rows));
     EXPECT_EQ(reading.refusal, "");
@@ -353,6 +522,10 @@ TEST(PlaneCsvWriter, WrittenPlanesReadBackExactly)
         EXPECT_EQ(read.set, written.set) << i;
         EXPECT_TRUE(SameBits(read.dipDirection, written.dipDirection)) << i << " " << written.dipDirection;
         EXPECT_TRUE(SameBits(read.dip, written.dip)) << i << " " << written.dip;
+        ASSERT_EQ(read.rake.has_value(), written.rake.has_value()) << i;
+        if (written.rake) {
+            EXPECT_TRUE(SameBits(*read.rake, *written.rake)) << i << " " << *written.rake;
+        }
     }
 }
 
