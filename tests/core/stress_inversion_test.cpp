@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <vector>
 
+#include "core/stress_inversion_bootstrap.h"
 #include "tests/core/synthetic_faults.h"
 
 namespace {
@@ -297,6 +299,148 @@ TEST(StressInversion, DegenerateData)
     bad = data;
     bad[6].slip = {0, 0, 0};
     expectFailure(bad, InversionStatus::invalidDatum, 6);
+}
+
+// The bootstrap: each resample from its own seed, so the same seed repeats
+// the result bit for bit whatever the number of threads.
+class StressBootstrap : public ::testing::Test {
+protected:
+    const KnownStress known_ = Tilted("tilted", 31, 0.3);
+    const std::vector<FaultSlipDatum> noisy_ = SyntheticFaults(known_, 100, 606, 10);
+};
+
+void ExpectIdentical(const tensorium::BootstrapResult& a, const tensorium::BootstrapResult& b)
+{
+    EXPECT_EQ(a.ratios, b.ratios);
+    EXPECT_EQ(a.ratioLow, b.ratioLow);
+    EXPECT_EQ(a.ratioHigh, b.ratioHigh);
+    EXPECT_EQ(a.failedResamples, b.failedResamples);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(a.axes[k].samples, b.axes[k].samples);
+        EXPECT_EQ(a.axes[k].radius95Degrees, b.axes[k].radius95Degrees);
+    }
+}
+
+TEST_F(StressBootstrap, RepeatsForASeedWhateverTheThreads)
+{
+    const tensorium::BootstrapResult one = tensorium::InvertWithBootstrap(noisy_, 200, 77, {}, nullptr, 1);
+    ASSERT_TRUE(one.ok());
+    ASSERT_EQ(one.ratios.size(), 200u);
+    for (int threads : {1, 2, 3}) {
+        SCOPED_TRACE(threads);
+        ExpectIdentical(one, tensorium::InvertWithBootstrap(noisy_, 200, 77, {}, nullptr, threads));
+    }
+    const tensorium::BootstrapResult other = tensorium::InvertWithBootstrap(noisy_, 200, 78, {}, nullptr, 2);
+    ASSERT_TRUE(other.ok());
+    EXPECT_NE(one.ratios, other.ratios);
+    EXPECT_NE(one.axes[0].samples, other.axes[0].samples);
+}
+
+// The samples lie on the best axis's side; the cone holds 95 % of them and
+// no smaller one does; R's range brackets the middle 95 %.
+TEST_F(StressBootstrap, ConfidenceRegions)
+{
+    const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(noisy_, 400, 5, {}, nullptr, 2);
+    ASSERT_TRUE(result.ok());
+    ASSERT_EQ(result.failedResamples, 0);
+    const ReducedStress& best = result.best.stress;
+    const Vec3 bestAxes[3] = {best.s1, best.s2, best.s3};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k + 1);
+        const tensorium::BootstrapAxis& axis = result.axes[static_cast<size_t>(k)];
+        ASSERT_EQ(axis.samples.size(), 400u);
+        int inside = 0, strictlyInside = 0;
+        for (const Vec3& sample : axis.samples) {
+            EXPECT_GE(tensorium::Dot(sample, bestAxes[k]), 0);
+            EXPECT_NEAR(tensorium::Norm(sample), 1, 16 * std::numeric_limits<double>::epsilon());
+            const Eigen::Vector3d b(bestAxes[k][0], bestAxes[k][1], bestAxes[k][2]);
+            const double angle = AxisAngleDegrees(b, sample);
+            inside += angle <= axis.radius95Degrees;
+            strictlyInside += angle < axis.radius95Degrees;
+        }
+        EXPECT_GE(inside, 380);
+        EXPECT_LT(strictlyInside, 380);
+        EXPECT_GT(axis.radius95Degrees, 0);
+    }
+    int below = 0, above = 0;
+    for (double r : result.ratios) {
+        below += r < result.ratioLow;
+        above += r > result.ratioHigh;
+    }
+    // The 2.5 and 97.5 percentiles of 400 values lie 9.975 and 389.025
+    // places up the sorted list (counting from 0).
+    EXPECT_EQ(below, 10);
+    EXPECT_EQ(above, 10);
+}
+
+// Exact data give the same stress from every resample.
+TEST_F(StressBootstrap, ExactDataHaveNoSpread)
+{
+    const std::vector<FaultSlipDatum> exact = SyntheticFaults(known_, 100, 707);
+    const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(exact, 100, 9, {}, nullptr, 2);
+    ASSERT_TRUE(result.ok());
+    for (const tensorium::BootstrapAxis& axis : result.axes) EXPECT_LT(axis.radius95Degrees, 0.1);
+    EXPECT_LT(known_.ratio - result.ratioLow, 0.005);
+    EXPECT_LT(result.ratioHigh - known_.ratio, 0.005);
+}
+
+// Resamples of five faults often hold fewer than four different ones: they
+// are counted and left out.
+TEST_F(StressBootstrap, ResamplesWithTooFewFaults)
+{
+    const std::vector<FaultSlipDatum> five(noisy_.begin(), noisy_.begin() + 5);
+    const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(five, 100, 3, {}, nullptr, 1);
+    ASSERT_TRUE(result.ok());
+    EXPECT_GT(result.failedResamples, 0);
+    EXPECT_EQ(result.ratios.size() + static_cast<size_t>(result.failedResamples), 100u);
+    EXPECT_EQ(result.axes[0].samples.size(), result.ratios.size());
+}
+
+TEST_F(StressBootstrap, ProgressRises)
+{
+    std::vector<double> fractions;
+    const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(
+        noisy_, 50, 4, [&](double f) { fractions.push_back(f); }, nullptr, 2);
+    ASSERT_TRUE(result.ok());
+    ASSERT_EQ(fractions.size(), 50u);
+    for (size_t i = 0; i < fractions.size(); ++i) EXPECT_EQ(fractions[i], (i + 1) / 50.0);
+}
+
+// A cancel between resamples stops every thread before its next one.
+TEST_F(StressBootstrap, Cancel)
+{
+    for (int threads : {1, 2}) {
+        SCOPED_TRACE(threads);
+        std::atomic<bool> cancel{false};
+        int calls = 0;
+        const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(
+            noisy_, 1000, 4,
+            [&](double) {
+                ++calls;
+                cancel = true;
+            },
+            &cancel, threads);
+        EXPECT_EQ(result.status, InversionStatus::cancelled);
+        EXPECT_FALSE(result.ok());
+        EXPECT_LE(calls, threads);
+        EXPECT_TRUE(result.ratios.empty());
+        EXPECT_TRUE(result.axes[0].samples.empty());
+    }
+    const std::atomic<bool> cancelled{true};
+    int calls = 0;
+    const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(
+        noisy_, 1000, 4, [&](double) { ++calls; }, &cancelled, 2);
+    EXPECT_EQ(result.status, InversionStatus::cancelled);
+    EXPECT_EQ(calls, 0);
+}
+
+// Data that cannot be inverted give the inversion's failure.
+TEST_F(StressBootstrap, DegenerateData)
+{
+    const std::vector<FaultSlipDatum> three(noisy_.begin(), noisy_.begin() + 3);
+    const tensorium::BootstrapResult result = tensorium::InvertWithBootstrap(three, 100, 3);
+    EXPECT_EQ(result.status, InversionStatus::tooFewFaults);
+    EXPECT_TRUE(result.ratios.empty());
 }
 
 }  // namespace
