@@ -27,7 +27,7 @@ struct BootstrapResult {
     std::vector<double> ratios;          // each resample's R
     double ratioLow = 0, ratioHigh = 0;  // their 2.5 and 97.5 percentiles
     int resamples = 0;                   // as asked
-    int failedResamples = 0;             // resamples that left the stress free (too few different faults)
+    int failedResamples = 0;             // resamples whose faults left the stress free
     bool ok() const { return status == InversionStatus::ok; }
 };
 
