@@ -6,7 +6,7 @@ set -euo pipefail
 
 # DejaVu holds the characters Liberation Sans lacks (subscript digits, ≥, ′).
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-dejavu-core
-          libcsv-dev)
+          libcsv-dev libeigen3-dev)
 case "${1:-}" in
   --package)
     # dpkg-shlibdeps (dpkg-dev) finds the libraries; CPack asks file what each file is.
