@@ -143,6 +143,17 @@ double MisfitDegrees(const Vec3& observed, const Vec3& predicted)
     return std::min(180.0, RadToDeg(std::atan2(Norm(Cross(a, b)), Dot(a, b))));
 }
 
+PlaneSlipFit FitOfSlip(const MeasuredPlane& plane, const StressState& stress)
+{
+    PlaneSlipFit fit;
+    if (!plane.rake) return fit;
+    const std::optional<Vec3> predicted = PredictedSlip(plane, stress);
+    if (!predicted) return fit;
+    fit.predictedRake = RakeOf(plane, *predicted);
+    fit.misfit = MisfitDegrees(SlipOfRake(plane, *plane.rake), *predicted);
+    return fit;
+}
+
 FaultAxes PAndTAxes(const Vec3& normal, const Vec3& slip)
 {
     // The hanging wall, on the side of n, moves along s: the material ahead

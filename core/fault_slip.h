@@ -101,6 +101,15 @@ StriationResult RakeFromStriation(const MeasuredPlane& plane, double trend, doub
 // opposite directions). The lengths do not matter; a zero vector gives 0.
 double MisfitDegrees(const Vec3& observed, const Vec3& predicted);
 
+// A fault's observed slip against the slip a stress predicts on it: both
+// empty for a plane without an observed rake; the predicted rake and the
+// misfit empty too where the stress drives no shear on it.
+struct PlaneSlipFit {
+    std::optional<double> predictedRake;
+    std::optional<double> misfit;  // degrees, 0 to 180
+};
+PlaneSlipFit FitOfSlip(const MeasuredPlane& plane, const StressState& stress);
+
 // The P (shortening) and T (extension) axes of a fault with the upward unit
 // normal n and the hanging wall's unit slip s in the plane: P along n - s, T
 // along n + s. A normal fault has a steep P axis, a reverse fault a steep T

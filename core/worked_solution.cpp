@@ -1,5 +1,7 @@
 #include "core/worked_solution.h"
 
+#include <cmath>
+
 #include "core/equal_stresses.h"
 #include "core/joint_shear.h"
 #include "core/mohr_coulomb.h"
@@ -143,6 +145,14 @@ void WriteJoint(WorkingText& w, const AnalysisState& s, double porePressure)
         w.Prose(
             "Trend and plunge are those of the line's downward end, clockwise from North. The rake is the "
             "angle in the plane from the strike (dip direction − 90°) to s, positive up the dip.");
+        // The hanging wall moves along -s: the rake half a turn on (radians).
+        const double slipRake = shear.rake > 0 ? shear.rake - M_PI : shear.rake + M_PI;
+        w.Line("rake of the hanging wall's slip, along −s = " + w.Angle(slipRake));
+        w.Prose(
+            "s is the direction of the shear traction tₛ, worked out with compression positive. The "
+            "hanging wall slips the other way, along −s "
+            "(Wallace 1951, Bott 1959): a rake of +90° is a reverse fault, −90° a normal fault, 0° "
+            "sinistral and ±180° dextral. The plane set's predicted rake is this one.");
     } else {
         w.Line("s = tₛ / τ has no value (τ = 0, see 6)");
     }

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "app/files/file_wording.h"
@@ -130,6 +131,7 @@ QJsonArray PlanesArray(const PlaneSet& planes)
         object.insert("dip_direction", plane.dipDirection);
         object.insert("dip", plane.dip);
         object.insert("set", QString::fromStdString(plane.set));
+        if (plane.rake) object.insert("rake", *plane.rake);
         array.append(object);
     }
     return array;
@@ -153,8 +155,16 @@ PlaneSet ReadPlanes(const QJsonValue& value)
                 QString("\"%1.dip_direction\" is missing or not a number from 0 up to 360").arg(where)};
         if (!dip.isDouble() || !(dip.toDouble() >= 0 && dip.toDouble() <= 90))
             throw Damage{QString("\"%1.dip\" is missing or not a number from 0 to 90").arg(where)};
+        // The observed slip, where there is one.
+        std::optional<double> rake;
+        if (object.contains("rake")) {
+            const QJsonValue value = object.value("rake");
+            if (!value.isDouble() || !(value.toDouble() > -180 && value.toDouble() <= 180))
+                throw Damage{QString("\"%1.rake\" is not a number above -180 up to 180").arg(where)};
+            rake = value.toDouble();
+        }
         planes.push_back({name.toString().toStdString(), direction.toDouble(), dip.toDouble(),
-                          set.toString().toStdString()});
+                          set.toString().toStdString(), rake});
     }
     return planes;
 }

@@ -27,15 +27,25 @@ void TFrmTensorium::mnuStressExplorerClick()
 
 void TFrmTensorium::EditInputs(const std::vector<InputEdit>& edits)
 {
+    bool global = false;
     for (const InputEdit& edit : edits) {
         TEdit* field = nullptr;
         switch (edit.input) {
             case TypedInput::JointDipDirection: field = input_joint_beta; break;
             case TypedInput::JointDip: field = input_joint_psi; break;
+            case TypedInput::Sx: field = input_sx; break;
+            case TypedInput::Sy: field = input_sy; break;
+            case TypedInput::Sz: field = input_sz; break;
+            case TypedInput::Txy: field = input_txy; break;
+            case TypedInput::Tyz: field = input_tyz; break;
+            case TypedInput::Tzx: field = input_tzx; break;
         }
+        global = global || field == input_sx || field == input_sy || field == input_sz ||
+                 field == input_txy || field == input_tyz || field == input_tzx;
         field->setText(edit.text);
     }
-    Guarded(&TFrmTensorium::btnCalculateJointClick);
+    // A new tensor runs the whole cycle, a new joint the joint's part.
+    Guarded(global ? &TFrmTensorium::btnCalculateClick : &TFrmTensorium::btnCalculateJointClick);
 }
 
 }  // namespace tensorium

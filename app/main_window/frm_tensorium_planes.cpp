@@ -87,8 +87,10 @@ bool TFrmTensorium::ExportPlanes(const QString& path)
     for (size_t k = 0; k < planeSet_->Planes().size(); ++k) {
         const PlaneOutcome& o = planeSet_->Outcomes()[k];
         const PlaneStability& s = o.stability;
+        const PlaneSlipFit& fit = planeSet_->SlipFits()[k];
         rows.push_back({planeSet_->Planes()[k], o.stresses.sigma, o.stresses.tau, s.sigmaEff, s.slipTendency,
-                        s.dilationTendency, s.safetyFactor, s.criticalPressureRise, o.critical});
+                        s.dilationTendency, s.safetyFactor, s.criticalPressureRise, o.critical,
+                        fit.predictedRake, fit.misfit});
     }
     const std::string text = PlaneCsv(rows);
     QString error;

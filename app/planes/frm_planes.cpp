@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "app/planes/inversion_panel.h"
 #include "app/planes/plane_set_document.h"
 #include "app/planes/plane_table_model.h"
 #include "app/planes/plot_critical.h"
@@ -81,9 +83,15 @@ FrmPlanes::FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidg
 
     plot_ = new PlotCritical(document_);
     plot_->SetDecimalSeparator(QString::fromStdString(session_.Separators().decimal));
+    inversion_ = new InversionPanel(document_, session_);
+    auto* below = new QSplitter(Qt::Horizontal);
+    below->addWidget(plot_);
+    below->addWidget(inversion_);
+    below->setStretchFactor(0, 1);
+    below->setStretchFactor(1, 1);
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(tblPlanes);
-    split->addWidget(plot_);
+    split->addWidget(below);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
 
@@ -112,6 +120,15 @@ FrmPlanes::FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidg
     deleteAction->setShortcut(QKeySequence::Delete);
     deleteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     tblPlanes->addAction(deleteAction);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuPlanesHelp");
+    QAction* conventions = help->addAction("&Slip and rake", this, [this] {
+        QMessageBox box(QMessageBox::Information, "Slip and rake", SlipConventions(), QMessageBox::Ok, this);
+        box.setObjectName("SlipConventionsBox");
+        box.exec();
+    });
+    conventions->setObjectName("mnuSlipConventions");
 
     // One selection for every view: the table's rows and the net's poles.
     connect(tblPlanes->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {

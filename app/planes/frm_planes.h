@@ -15,6 +15,7 @@ namespace tensorium {
 class AnalysisSession;
 class PlaneSetDocument;
 class PlaneTableModel;
+class InversionPanel;
 class PlotCritical;
 
 class FrmPlanes : public QMainWindow {
@@ -24,6 +25,7 @@ public:
 
     QTableView& Table() { return *tblPlanes; }
     PlotCritical& Plot() { return *plot_; }
+    InversionPanel& Inversion() { return *inversion_; }
     // The rows selected in the table, as rows of the plane set.
     std::vector<int> SelectedPlanes() const;
 
@@ -44,6 +46,7 @@ private:
     QLineEdit* edtCriticalCount = nullptr;
     QLineEdit* edtCriticalPercent = nullptr;
     PlotCritical* plot_ = nullptr;
+    InversionPanel* inversion_ = nullptr;
     bool syncing_ = false;
 };
 

@@ -104,6 +104,13 @@ void PlaneSetDocument::SetPlanes(PlaneSet planes)
     Recompute(true);
     emit PlanesChanged();
     if (selected) emit SelectionChanged();
+    if (inversion_) SetInversion(nullptr);
+}
+
+void PlaneSetDocument::SetInversion(std::shared_ptr<const BootstrapResult> inversion)
+{
+    inversion_ = std::move(inversion);
+    emit InversionChanged();
 }
 
 void PlaneSetDocument::FollowModel(const AnalysisState& state)
@@ -143,6 +150,8 @@ void PlaneSetDocument::Recompute(bool stresses)
             pressures[k] = CriticalPressure(stresses_[k], conditions_.phiDegrees, conditions_.c);
         }
         curve_ = CriticalCurve(std::move(pressures));
+        slipFits_.resize(planes_.size());
+        for (size_t k = 0; k < planes_.size(); ++k) slipFits_[k] = FitOfSlip(planes_[k], stress_);
     }
     AssessMeasured(stresses_, conditions_, outcomes_);
     criticalCount_ = 0;

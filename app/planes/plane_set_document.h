@@ -7,11 +7,14 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <memory>
 #include <vector>
 
 #include "core/analysis_model.h"
+#include "core/fault_slip.h"
 #include "core/plane_set.h"
 #include "core/plane_set_analysis.h"
+#include "core/stress_inversion_bootstrap.h"
 
 namespace tensorium {
 
@@ -22,6 +25,9 @@ public:
 
     const PlaneSet& Planes() const { return planes_; }
     const std::vector<PlaneOutcome>& Outcomes() const { return outcomes_; }
+    // For the planes with an observed slip (a rake): the rake the stress
+    // predicts and the angle between the two; empty for the others.
+    const std::vector<PlaneSlipFit>& SlipFits() const { return slipFits_; }
     int CriticalCount() const { return criticalCount_; }
     double CriticalPercent() const;
     // The share critically stressed against the pore pressure, which
@@ -47,12 +53,18 @@ public:
     // For the steps themselves: no undo of their own.
     void SetPlanes(PlaneSet planes);
 
+    // The stress last found from the faults' slips, with its bootstrap;
+    // none until it is found, and none again once the planes change.
+    const BootstrapResult* Inversion() const { return inversion_.get(); }
+    void SetInversion(std::shared_ptr<const BootstrapResult> inversion);
+
 signals:
     // The planes changed (rows added, removed, edited or replaced).
     void PlanesChanged();
     // The computed values changed, the planes stayed.
     void OutcomesChanged();
     void SelectionChanged();
+    void InversionChanged();
 
 private:
     void FollowModel(const AnalysisState& state);
@@ -63,10 +75,12 @@ private:
     PlaneSet planes_;
     std::vector<PlaneStresses> stresses_;
     std::vector<PlaneOutcome> outcomes_;
+    std::vector<PlaneSlipFit> slipFits_;
     int criticalCount_ = 0;
     CriticalCurve curve_{{}};
     int version_ = 0, planesVersion_ = 0;
     std::vector<int> selection_;
+    std::shared_ptr<const BootstrapResult> inversion_;
     StressState stress_{};
     PlaneSetConditions conditions_;
     bool analysed_ = false;

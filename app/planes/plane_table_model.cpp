@@ -9,7 +9,8 @@ namespace tensorium {
 namespace {
 
 const char* const kHeaders[PlaneTableModel::Count] = {
-    "Name", "Dip direction", "Dip", "Set", "σn", "τ", "σn'", "Ts", "Td", "SF", "Δp crit", "Critical"};
+    "Name", "Dip direction",  "Dip",   "Set", "σn", "τ", "σn'", "Ts", "Td", "SF", "Δp crit", "Critical",
+    "Rake", "Predicted rake", "Misfit"};
 
 }  // namespace
 
@@ -21,7 +22,7 @@ PlaneTableModel::PlaneTableModel(PlaneSetDocument& document, const AnalysisSessi
         endResetModel();
     });
     connect(&document_, &PlaneSetDocument::OutcomesChanged, this, [this] {
-        if (rowCount() > 0) emit dataChanged(index(0, SigmaN), index(rowCount() - 1, Critical));
+        if (rowCount() > 0) emit dataChanged(index(0, SigmaN), index(rowCount() - 1, Misfit));
     });
 }
 
@@ -70,6 +71,12 @@ QVariant PlaneTableModel::data(const QModelIndex& index, int role) const
         case Td: value = s.dilationTendency; break;
         case SF: value = s.safetyFactor; break;
         case DpCrit: value = s.criticalPressureRise; break;
+        case Rake:
+            if (role == Qt::EditRole) return plane.rake ? measured(*plane.rake) : QString();
+            value = plane.rake;
+            break;
+        case PredictedRake: value = document_.SlipFits()[index.row()].predictedRake; break;
+        case Misfit: value = document_.SlipFits()[index.row()].misfit; break;
         default: return {};
     }
     if (role == Qt::DisplayRole) return value ? session_.Format(*value, 3) : QString();
@@ -89,19 +96,21 @@ QVariant PlaneTableModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags PlaneTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() <= Set) f |= Qt::ItemIsEditable;
+    if (index.column() <= Set || index.column() == Rake) f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool PlaneTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.column() > Set) return false;
+    if (role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable)) return false;
     MeasuredPlane plane = document_.Planes()[index.row()];
     const QString text = value.toString();
     if (index.column() == Name) {
         plane.name = text.toStdString();
     } else if (index.column() == Set) {
         plane.set = text.toStdString();
+    } else if (index.column() == Rake && text.trimmed().isEmpty()) {
+        plane.rake.reset();  // no slip observed
     } else {
         double v = 0;
         try {
@@ -118,6 +127,14 @@ bool PlaneTableModel::setData(const QModelIndex& index, const QVariant& value, i
                 return false;
             }
             plane.dip = v;
+        } else if (index.column() == Rake) {
+            if (!(v >= -180 && v <= 180)) {
+                session_.ReportFailure(
+                    reportOver_,
+                    QString("A rake must lie between -180 and 180 degrees: %1 does not").arg(text.trimmed()));
+                return false;
+            }
+            plane.rake = v == -180 ? 180.0 : v;
         } else {
             if (!std::isfinite(v)) return false;
             plane.dipDirection = NormalisedDipDirection(v);

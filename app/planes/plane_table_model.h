@@ -13,7 +13,24 @@ namespace tensorium {
 class PlaneTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Name, DipDirection, Dip, Set, SigmaN, Tau, SigmaNEff, Ts, Td, SF, DpCrit, Critical, Count };
+    enum Column {
+        Name,
+        DipDirection,
+        Dip,
+        Set,
+        SigmaN,
+        Tau,
+        SigmaNEff,
+        Ts,
+        Td,
+        SF,
+        DpCrit,
+        Critical,
+        Rake,
+        PredictedRake,
+        Misfit,
+        Count
+    };
     static constexpr int kSortRole = Qt::UserRole;
 
     PlaneTableModel(PlaneSetDocument& document, const AnalysisSession& session, QObject* parent = nullptr);

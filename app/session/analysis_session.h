@@ -16,7 +16,7 @@ class QWidget;
 namespace tensorium {
 
 // An input the main window holds as typed text.
-enum class TypedInput { JointDipDirection, JointDip };
+enum class TypedInput { JointDipDirection, JointDip, Sx, Sy, Sz, Txy, Tyz, Tzx };
 
 struct InputEdit {
     TypedInput input;

@@ -154,7 +154,8 @@ TEST(ExerciseDocument, MeasuredPlanesTravelExactly)
     Exercise exercise;
     exercise.globalStress = {"1", "2", "3", "4", "5", "6"};
     exercise.planes = {{"J1", 0.1 + 0.2, 89.99999999999999, "north, \"east\""},
-                       {"", 359.9999999999999, 0, ""},
+                       {"", 359.9999999999999, 0, "", -179.99999999999997},
+                       {"F", 10, 60, "", 180.0},
                        {QString::fromUtf8("Kluft ä").toStdString(), 123.456789012345678, 45, "S2"}};
     for (const char* decimal : {".", ","}) {
         const ExerciseReading back =
@@ -168,7 +169,7 @@ TEST(ExerciseDocument, MeasuredPlanesTravelExactly)
         << "no empty list in files without planes";
 
     const QByteArray withPlanes =
-        ExerciseDocument({exercise.globalStress, {}, {}, {}, {}, {}, {{"a", 10, 20, ""}}}, ".");
+        ExerciseDocument({exercise.globalStress, {}, {}, {}, {}, {}, {{"a", 10, 20, "", -45.0}}}, ".");
     struct {
         const char* from;
         const char* to;
@@ -177,7 +178,9 @@ TEST(ExerciseDocument, MeasuredPlanesTravelExactly)
         {"\"dip\": 20", "\"dip\": 91", "\"planes[1].dip\" is missing or not a number from 0 to 90"},
         {"\"dip\": 20", "\"dip\": \"20\"", "\"planes[1].dip\" is missing"},
         {"\"dip_direction\": 10", "\"dip_direction\": 360", "\"planes[1].dip_direction\" is missing"},
-        {"\"name\": \"a\"", "\"name\": 5", "planes[1] is not a plane with a name and a set"}};
+        {"\"name\": \"a\"", "\"name\": 5", "planes[1] is not a plane with a name and a set"},
+        {"\"rake\": -45", "\"rake\": -180", "\"planes[1].rake\" is not a number above -180 up to 180"},
+        {"\"rake\": -45", "\"rake\": \"-45\"", "\"planes[1].rake\" is not a number"}};
     for (const auto& d : damaged) {
         QByteArray bytes = withPlanes;
         ASSERT_TRUE(bytes.contains(d.from)) << bytes.toStdString();

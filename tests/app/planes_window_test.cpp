@@ -66,8 +66,10 @@ TEST_F(PlanesWindow, OpensFromTheViewMenuAsItsOwnWindow)
     QStringList headers;
     for (int c = 0; c < table->model()->columnCount(); ++c)
         headers << table->model()->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers.join("|"),
-              QString::fromUtf8("Name|Dip direction|Dip|Set|σn|τ|σn'|Ts|Td|SF|Δp crit|Critical"));
+    EXPECT_EQ(
+        headers.join("|"),
+        QString::fromUtf8("Name|Dip direction|Dip|Set|σn|τ|σn'|Ts|Td|SF|Δp crit|Critical|Rake|Predicted "
+                          "rake|Misfit"));
     for (const char* name : {"edtPlaneCount", "edtCriticalCount", "edtCriticalPercent"}) {
         auto* box = planes->findChild<QLineEdit*>(name);
         ASSERT_NE(box, nullptr) << name;

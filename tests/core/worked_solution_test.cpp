@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <regex>
 
+#include "core/fault_slip.h"
 #include "core/number_format.h"
 #include "tests/core/random_stress.h"
 #include "tests/core/shear_cases.h"
@@ -176,6 +179,32 @@ TEST(WorkedSolution, EqualPrincipalStressesAreSaidInWords)
     // A gap of a millionth is a real one.
     const std::string distinct = Special(WithPrincipal({5, 5 - 5e-6, 1}, 0));
     EXPECT_NE(distinct.find("None: the principal stresses differ"), std::string::npos) << distinct;
+}
+
+// The working says which way the hanging wall slips: against s, with the
+// rake the plane set predicts, in the textbook cases of each regime.
+TEST(WorkedSolution, NamesTheHangingWallsSlipAndItsRake)
+{
+    const struct {
+        StressState stress;
+        double dipDirection, dip;
+        const char* rake;
+    } cases[] = {{{4, 6, 10, 0, 0, 0}, 90, 60, "-90.00°"},
+                 {{10, 6, 4, 0, 0, 0}, 90, 60, "90.00°"},
+                 {{10, 4, 6, 0, 0, 0}, 150, 90, "180.00°"},
+                 {{10, 4, 6, 0, 0, 0}, 30, 90, "0.00°"}};
+    for (const auto& k : cases) {
+        AnalysisState state = DefaultAnalysis();
+        state.stress = k.stress;
+        state.joint.azimuth = k.dipDirection * M_PI / 180;
+        state.joint.dip = k.dip * M_PI / 180;
+        const std::string text = WorkedSolution(Analysed(state), 0, kPoint);
+        EXPECT_EQ(Value(text, "rake of the hanging wall's slip, along −s"), k.rake) << k.dipDirection;
+        const std::optional<double> predicted =
+            PredictedRake(MeasuredPlane{"", k.dipDirection, k.dip, ""}, k.stress);
+        ASSERT_TRUE(predicted);
+        EXPECT_EQ(FormatNumber(*predicted, 2, {".", ","}) + "°", k.rake);
+    }
 }
 
 TEST(WorkedSolution, NoShearOnTheJointLeavesTheSafetyFactorWithoutValue)
