@@ -54,7 +54,10 @@ FrmPlanes::FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidg
     tblPlanes->sortByColumn(-1, Qt::AscendingOrder);  // as measured until a header is clicked
     tblPlanes->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPlanes->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tblPlanes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the planes when they change; to the values at each new state
+    // only for sets of up to a thousand planes, since the header measures a
+    // thousand rows each time.
+    tblPlanes->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblPlanes->verticalHeader()->setDefaultSectionSize(tblPlanes->fontMetrics().height() + 6);
 
     auto* add = new QPushButton("&Add plane");
@@ -136,8 +139,13 @@ FrmPlanes::FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidg
     });
     connect(&document_, &PlaneSetDocument::SelectionChanged, this, &FrmPlanes::ShowSelection);
     connect(&document_, &PlaneSetDocument::PlanesChanged, this, &FrmPlanes::ShowCounts);
+    connect(&document_, &PlaneSetDocument::PlanesChanged, tblPlanes, &QTableView::resizeColumnsToContents);
     connect(&document_, &PlaneSetDocument::OutcomesChanged, this, &FrmPlanes::ShowCounts);
+    connect(&document_, &PlaneSetDocument::OutcomesChanged, this, [this] {
+        if (document_.Planes().size() <= 1000) tblPlanes->resizeColumnsToContents();
+    });
     ShowCounts();
+    tblPlanes->resizeColumnsToContents();
 }
 
 std::vector<int> FrmPlanes::SelectedPlanes() const

@@ -130,6 +130,7 @@ InversionPanel::InversionPanel(PlaneSetDocument& document, AnalysisSession& sess
     run->addWidget(btnInvert);
     run->addWidget(btnCancelInvert);
     run->addWidget(progress_, 1);
+    run->addStretch(0);
     auto* use = new QHBoxLayout;
     use->addWidget(label(QString::fromUtf8("σ&1:"), edtInvSigma1));
     use->addWidget(edtInvSigma1);
