@@ -1,17 +1,25 @@
 // The faults' slip and P and T axes on the explorer's net: arrows along the
 // tangent from each pole towards the observed and the predicted slip, checked
 // against the equal-area plot of lines by trend and plunge; the axes where
-// that plot puts them; the pictures users see; the key; and files.
+// that plot puts them; the pictures users see; the key; and the two layers
+// remembered between runs and kept in the exercise.
 #include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QPainter>
 #include <cfloat>
 #include <cmath>
 
 #include "app/explorer/explorer_net.h"
+#include "app/files/exercise_file.h"
 #include "app/palette_colour.h"
 #include "app/planes/plane_set_document.h"
 #include "core/angles.h"
+#include "tests/app/explorer_fixture.h"
 #include "tests/core/default_inputs.h"
 
 namespace tensorium::testing_support {
@@ -399,6 +407,105 @@ TEST_F(ExplorerSlipNet, FilesGetTheArrowsAsVectors)
     EXPECT_TRUE(svg.contains("stroke=\"" + crimson + "\"")) << "its shaft";
     EXPECT_TRUE(svg.contains("observed slip"));
     EXPECT_FALSE(svg.contains("<image")) << "vectors, not a picture";
+}
+
+// The explorer window: the two check boxes, remembered for the next run and
+// kept in the lesson and in the exercise file.
+class ExplorerSlipLayers : public ExplorerTest {
+protected:
+    QCheckBox* Box(const char* name) const { return explorer->findChild<QCheckBox*>(name); }
+};
+
+TEST_F(ExplorerSlipLayers, HaveTheirOwnKeysAndAreRememberedForTheNextRun)
+{
+    ASSERT_NE(Box("chkExplorerSlip"), nullptr);
+    ASSERT_NE(Box("chkExplorerPT"), nullptr);
+    // Each mnemonic its own among the explorer's controls.
+    auto mnemonic = [](const QString& text) {
+        const int at = text.indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+    };
+    QStringList others;
+    for (const QCheckBox* box : explorer->findChildren<QCheckBox*>()) others << box->text();
+    for (const QLabel* label : explorer->findChildren<QLabel*>()) others << label->text();
+    for (const char* name : {"chkExplorerSlip", "chkExplorerPT"}) {
+        const QChar key = mnemonic(Box(name)->text());
+        EXPECT_FALSE(key.isNull()) << name;
+        int uses = 0;
+        for (const QString& text : others) uses += mnemonic(text) == key;
+        EXPECT_EQ(uses, 1) << name << " shares its key";
+    }
+    EXPECT_FALSE(Box("chkExplorerSlip")->isChecked()) << "off at the first run";
+    EXPECT_FALSE(Box("chkExplorerPT")->isChecked());
+    Box("chkExplorerSlip")->setChecked(true);
+    explorer->close();
+    EXPECT_TRUE(OpenSettings()->value("explorer/slip").toBool());
+    EXPECT_FALSE(OpenSettings()->value("explorer/pt").toBool());
+
+    for (bool slip : {true, false}) {
+        window.reset();
+        window = std::make_unique<TFrmTensorium>();
+        window->show();
+        Action("mnuStressExplorer")->trigger();
+        explorer = window->findChild<FrmExplorer*>("FrmExplorer");
+        ASSERT_NE(explorer, nullptr);
+        EXPECT_EQ(Box("chkExplorerSlip")->isChecked(), slip);
+        EXPECT_EQ(Box("chkExplorerPT")->isChecked(), !slip);
+        Box("chkExplorerSlip")->setChecked(!slip);
+        Box("chkExplorerPT")->setChecked(slip);
+        explorer->close();
+    }
+}
+
+TEST_F(ExplorerSlipLayers, TravelInTheLessonAndTheExerciseFile)
+{
+    for (bool slip : {true, false})
+        for (bool pt : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "slip " << slip << ", pt " << pt);
+            ExplorerLesson lesson;
+            lesson.poles = true;
+            lesson.slip = slip;
+            lesson.pt = pt;
+            explorer->ShowLesson(lesson);
+            EXPECT_EQ(Box("chkExplorerSlip")->isChecked(), slip);
+            EXPECT_EQ(Box("chkExplorerPT")->isChecked(), pt);
+            EXPECT_TRUE(explorer->Lesson() == lesson);
+
+            Exercise exercise;
+            exercise.explorer = explorer->Lesson();
+            const ExerciseReading back = ParseExercise(ExerciseDocument(exercise, "."), "x.tensorium", ".");
+            ASSERT_TRUE(back.ok()) << back.problem.toStdString();
+            ASSERT_TRUE(back.exercise.explorer);
+            EXPECT_EQ(back.exercise.explorer->slip, slip);
+            EXPECT_EQ(back.exercise.explorer->pt, pt);
+            EXPECT_TRUE(*back.exercise.explorer == lesson);
+        }
+
+    // Files written before the faults' layers open with both off; a layer
+    // that is not true or false is named.
+    Exercise exercise;
+    ExplorerLesson lesson;
+    lesson.slip = lesson.pt = true;
+    exercise.explorer = lesson;
+    QJsonObject document = QJsonDocument::fromJson(ExerciseDocument(exercise, ".")).object();
+    QJsonObject explorerPart = document.value("explorer").toObject();
+    QJsonObject layers = explorerPart.value("layers").toObject();
+    ASSERT_TRUE(layers.value("slip").toBool());
+    ASSERT_TRUE(layers.value("pt").toBool());
+    layers.remove("slip");
+    layers.remove("pt");
+    explorerPart.insert("layers", layers);
+    document.insert("explorer", explorerPart);
+    const ExerciseReading older = ParseExercise(QJsonDocument(document).toJson(), "x.tensorium", ".");
+    ASSERT_TRUE(older.ok()) << older.problem.toStdString();
+    EXPECT_FALSE(older.exercise.explorer->slip);
+    EXPECT_FALSE(older.exercise.explorer->pt);
+    layers.insert("pt", "yes");
+    explorerPart.insert("layers", layers);
+    document.insert("explorer", explorerPart);
+    const ExerciseReading damaged = ParseExercise(QJsonDocument(document).toJson(), "x.tensorium", ".");
+    EXPECT_TRUE(damaged.problem.contains("\"explorer.layers.pt\" is not true or false"))
+        << damaged.problem.toStdString();
 }
 
 }  // namespace
