@@ -206,8 +206,11 @@ void ExplorerNet::PaintSlip(QPainter& painter, const QRectF& target) const
         slipImageOffset_ =
             QPointF(std::floor(target.width() / 2 - reach), std::floor(target.height() / 2 - reach));
         const double side = std::ceil(2 * reach + 2);
-        slipImage_ = QImage(QSizeF(side * ratio, side * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-        slipImage_.setDevicePixelRatio(ratio);
+        const QSize pixels = QSizeF(side * ratio, side * ratio).toSize();
+        if (slipImage_.size() != pixels || slipImage_.devicePixelRatioF() != ratio) {
+            slipImage_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            slipImage_.setDevicePixelRatio(ratio);
+        }
         slipImage_.fill(Qt::transparent);
         QPainter image(&slipImage_);
         image.setRenderHint(QPainter::Antialiasing);
