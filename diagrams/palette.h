@@ -32,6 +32,12 @@ inline constexpr Rgb kJointHandle{230, 97, 0};
 inline constexpr Rgb kEnvelope{93, 58, 155};
 inline constexpr Rgb kPlaneRegion{200, 215, 235};
 inline constexpr Rgb kBlack{0, 0, 0};
+// The slip seen on a fault and the slip the stress drives on it, drawn at
+// its pole on the explorer's net: black, and a crimson that no other line of
+// the net has and that stays apart from black for every kind of colour vision
+// by its lightness.
+inline constexpr Rgb kObservedSlip{0, 0, 0};
+inline constexpr Rgb kPredictedSlip{204, 0, 85};
 // A safety factor above 1 (the plane holds) and at or below 1 (it slips).
 inline constexpr Rgb kSafe{0, 128, 0};
 inline constexpr Rgb kUnsafe{255, 0, 0};

@@ -172,7 +172,10 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     if (layers_.principal) PaintPrincipal(painter, target, layout);
     if (layers_.user) PaintUser(painter, target, layout);
     if (layers_.poles) PaintPoles(painter, target);
+    if (layers_.pt) PaintFaultAxes(painter, target);
+    if (layers_.slip) PaintSlip(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
+    PaintKey(painter, target, layout);
     painter.restore();
 }
 

@@ -1,6 +1,7 @@
 // The explorer's equal-area net: principal, user and joint planes with their
 // poles, an optional stability field coloured at the poles with its legend,
-// and the joint's pole that can be dragged or moved with the arrow keys. It
+// the measured planes' poles, density, slip and P and T axes, and the joint's
+// pole that can be dragged or moved with the arrow keys. It
 // draws the analysis model as it stands; it keeps only the field it has
 // computed and the picture of it.
 #pragma once
@@ -28,6 +29,7 @@ namespace tensorium {
 struct NetLayers {
     bool principal = true, user = false, joint = true;
     bool poles = false, density = false;  // of the measured planes
+    bool slip = false, pt = false;        // of the measured planes with a rake
 };
 
 struct NetLabel {
@@ -61,12 +63,33 @@ struct NetLayout {
     std::array<Pole, 3> principal, user;
     // With three equal principal stresses, a notice in their stead.
     std::vector<NetLabel> notice;
+    // The key of the faults' slip and axes, in a corner: each entry's symbol
+    // and its words.
+    enum class KeySymbol { ObservedSlip, PredictedSlip, PAxis, TAxis };
+    struct KeyEntry {
+        KeySymbol symbol;
+        QRectF mark;  // where the symbol is drawn
+        NetLabel label;
+    };
+    std::vector<KeyEntry> key;
 
     // The point of the bar's axis at closeness t (0 far from failure, 1 at it).
     QPointF BarAt(double t) const;
     // Every box that must lie in the target, apart from each other and from
     // the primitive circle.
     std::vector<QRectF> Boxes() const;
+};
+
+// A fault (a measured plane with a rake) as the slip layer draws it: at its
+// pole, the unit directions in the target along which the pole moves when
+// turned towards the observed slip and towards the slip the stress drives
+// (none where it drives no shear); and its P and T axes.
+struct NetFaultAt {
+    int row = 0;  // in the plane set
+    QPointF pole;
+    QPointF observed;
+    std::optional<QPointF> predicted;
+    QPointF p, t;
 };
 
 class ExplorerNet : public ExplorerDiagram {
@@ -87,6 +110,8 @@ public:
     // The plane whose pole lies nearest `at` within reach, or -1.
     int PoleAt(const QRectF& target, const QPointF& at) const;
     const std::vector<QPointF>& PolesAt(const QRectF& target) const;
+    // The planes with a rake, in `target`, in the order of the set.
+    std::vector<NetFaultAt> FaultsAt(const QRectF& target) const;
     // The regional decimal separator of the legend's numbers ("." until set).
     void SetDecimalSeparator(const QString& separator)
     {
@@ -145,6 +170,13 @@ private:
     void PaintJoint(QPainter& painter, const QRectF& target) const;
     void PaintPoles(QPainter& painter, const QRectF& target) const;
     void PaintDensity(QPainter& painter, const QRectF& target) const;
+    void PaintSlip(QPainter& painter, const QRectF& target) const;
+    void PaintArrows(QPainter& painter, const QRectF& target) const;
+    void PaintFaultAxes(QPainter& painter, const QRectF& target) const;
+    void PaintKey(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
+    // Where the key goes: the first corner of the target that leaves it
+    // clear of the circle and of every other box.
+    void PlaceKey(NetLayout& layout, const QRectF& target) const;
     void MoveTo(double dipDirection, double dip);
 
     const AnalysisModel& model_;
@@ -179,6 +211,40 @@ private:
     mutable std::vector<QPointF> polesAt_;
     mutable QRectF polesTarget_;
     mutable int polesAtVersion_ = -1;
+    // The planes with a rake on the net (directions of unit length, x East,
+    // y North), for one version of the planes and, for the predicted slip,
+    // one stress: a joint that moves repaints them without working them out.
+    struct NetFault {
+        int row = 0;
+        NetPoint pole, observed;
+        std::optional<NetPoint> predicted;
+        NetPoint p, t;
+    };
+    const std::vector<NetFault>& Faults() const;
+    // Where the pole of a plane lies on the net.
+    static NetPoint PoleOnNet(const MeasuredPlane& plane);
+    mutable std::vector<NetFault> faults_;
+    mutable int faultsVersion_ = -1;
+    mutable std::optional<StressState> faultsStress_;
+    mutable int faultsComputations_ = 0;  // counts every change of faults_
+    // The arrows as drawn on screen, kept while the faults, the selection,
+    // the size and the ground stay: a joint that moves or a step of the pore
+    // pressure repaints the net without drawing thousands of arrows again.
+    struct SlipImageKey {
+        int faults = -1;
+        std::vector<int> selection;
+        QSizeF size;
+        double ratio = 0, textScale = 0;
+        bool overField = false;
+        bool operator==(const SlipImageKey& o) const
+        {
+            return faults == o.faults && selection == o.selection && size == o.size && ratio == o.ratio &&
+                   textScale == o.textScale && overField == o.overField;
+        }
+    };
+    mutable QImage slipImage_;
+    mutable QPointF slipImageOffset_;  // of the image in the target
+    mutable SlipImageKey slipImageKey_;
     mutable std::optional<PoleDensity> density_;
     mutable int densityVersion_ = -1;
     mutable QImage fieldImage_;

@@ -50,6 +50,7 @@ QPointF NetLayout::BarAt(double t) const
 std::vector<QRectF> NetLayout::Boxes() const
 {
     std::vector<QRectF> boxes{north.box};
+    for (const KeyEntry& entry : key) boxes.push_back(entry.mark.united(entry.label.box));
     if (!legend) return boxes;
     boxes.push_back(name.box);
     boxes.push_back(bar);
@@ -81,6 +82,7 @@ NetLayout ExplorerNet::LayoutFor(const QRectF& target) const
         bool found = false;
         for (bool upright : {wide, !wide}) {
             layout = LayoutAt(target, factor, upright);
+            PlaceKey(layout, target);
             if ((found = fits(layout))) break;
             if (kind_ == FieldKind::None) break;
         }
@@ -173,6 +175,54 @@ void ExplorerNet::PlacePoles(NetLayout& layout, const QRectF& target) const
         }
         pole->label.box = best;
         taken.push_back(best);
+    }
+}
+
+void ExplorerNet::PlaceKey(NetLayout& layout, const QRectF& target) const
+{
+    using Symbol = NetLayout::KeySymbol;
+    std::vector<std::pair<Symbol, QString>> entries;
+    const std::vector<NetFault>& faults = Faults();
+    if (layers_.slip && !faults.empty()) {
+        entries.emplace_back(Symbol::ObservedSlip, "observed slip");
+        if (std::any_of(faults.begin(), faults.end(), [](const NetFault& f) { return f.predicted; }))
+            entries.emplace_back(Symbol::PredictedSlip, "predicted slip");
+    }
+    if (layers_.pt && !faults.empty()) {
+        entries.emplace_back(Symbol::PAxis, "P axis");
+        entries.emplace_back(Symbol::TAxis, "T axis");
+    }
+    if (entries.empty()) return;
+    // A column of lines, each a symbol as wide as two lines are high and its words.
+    const double lineHeight = QFontMetricsF(layout.legendFont).height(), gap = 0.35 * lineHeight;
+    const double markWidth = 2 * lineHeight;
+    double textWidth = 0;
+    for (const auto& entry : entries)
+        textWidth = std::max(textWidth, TextSize(layout.legendFont, entry.second).width());
+    const QSizeF block(markWidth + gap + textWidth, entries.size() * lineHeight);
+    const QPointF centre = target.center();
+    const double reach = NetRadius(target) + Line(target, 1.5) / 2;
+    const std::vector<QRectF> taken = layout.Boxes();
+    // Bottom left first, where neither the legend nor the North mark goes.
+    const QPointF corners[] = {{target.left() + gap, target.bottom() - gap - block.height()},
+                               {target.right() - gap - block.width(), target.top() + gap},
+                               {target.right() - gap - block.width(), target.bottom() - gap - block.height()},
+                               {target.left() + gap, target.top() + gap}};
+    QRectF chosen(corners[0], block);
+    for (const QPointF& corner : corners) {
+        const QRectF box(corner, block);
+        const QRectF apart = box.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
+        if (ClearOfCircle(box, centre, reach) &&
+            std::none_of(taken.begin(), taken.end(), [&](const QRectF& t) { return t.intersects(apart); })) {
+            chosen = box;
+            break;
+        }
+    }
+    for (size_t k = 0; k < entries.size(); ++k) {
+        const double top = chosen.top() + k * lineHeight;
+        const QRectF mark(chosen.left(), top, markWidth, lineHeight);
+        const QRectF words(QPointF(mark.right() + gap, top), TextSize(layout.legendFont, entries[k].second));
+        layout.key.push_back({entries[k].first, mark, {words, entries[k].second}});
     }
 }
 

@@ -26,6 +26,14 @@ void ExplorerNet::SetPlaneSet(PlaneSetDocument* planes)
     RepaintOnChangesOf(planes);
 }
 
+// The pole of a plane dipping dip towards dd plunges 90 - dip towards
+// dd + 180; on the net it lies sqrt(2) sin(dip / 2) out.
+NetPoint ExplorerNet::PoleOnNet(const MeasuredPlane& plane)
+{
+    const double d = DegToRad(plane.dipDirection), r = std::sqrt(2.0) * std::sin(DegToRad(plane.dip) / 2);
+    return {-r * std::sin(d), -r * std::cos(d)};
+}
+
 const std::vector<QPointF>& ExplorerNet::PolesAt(const QRectF& target) const
 {
     if (!planeSet_) {
@@ -34,14 +42,8 @@ const std::vector<QPointF>& ExplorerNet::PolesAt(const QRectF& target) const
         return polesAt_;
     }
     if (polesVersion_ != planeSet_->PlanesVersion()) {
-        // The pole of a plane dipping dip towards dd plunges 90 - dip
-        // towards dd + 180; on the net it lies sqrt(2) sin(dip / 2) out.
         poles_.clear();
-        for (const MeasuredPlane& plane : planeSet_->Planes()) {
-            const double d = DegToRad(plane.dipDirection),
-                         r = std::sqrt(2.0) * std::sin(DegToRad(plane.dip) / 2);
-            poles_.push_back({-r * std::sin(d), -r * std::cos(d)});
-        }
+        for (const MeasuredPlane& plane : planeSet_->Planes()) poles_.push_back(PoleOnNet(plane));
         polesVersion_ = planeSet_->PlanesVersion();
     }
     if (polesAtVersion_ != polesVersion_ || polesTarget_ != target) {

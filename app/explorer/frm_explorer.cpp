@@ -104,6 +104,8 @@ void FrmExplorer::RestoreSettings()
     chkExplorerJoint->setChecked(settings->value("joint", true).toBool());
     chkExplorerPoles->setChecked(settings->value("poles", false).toBool());
     chkExplorerDensity->setChecked(settings->value("density", false).toBool());
+    chkExplorerSlip->setChecked(settings->value("slip", false).toBool());
+    chkExplorerPT->setChecked(settings->value("pt", false).toBool());
     cmbField->setCurrentIndex(std::clamp(settings->value("field", 0).toInt(), 0, cmbField->count() - 1));
     SetTextSteps(settings->value("text_steps", 0).toInt());
 }
@@ -118,6 +120,8 @@ void FrmExplorer::SaveSettings() const
     settings->setValue("joint", chkExplorerJoint->isChecked());
     settings->setValue("poles", chkExplorerPoles->isChecked());
     settings->setValue("density", chkExplorerDensity->isChecked());
+    settings->setValue("slip", chkExplorerSlip->isChecked());
+    settings->setValue("pt", chkExplorerPT->isChecked());
     settings->setValue("field", cmbField->currentIndex());
     settings->setValue("text_steps", textSteps_);
 }
@@ -192,6 +196,8 @@ QWidget* FrmExplorer::BuildControls()
     check(chkExplorerJoint, "chkExplorerJoint", "&Joint", true);
     check(chkExplorerPoles, "chkExplorerPoles", "P&oles", false);
     check(chkExplorerDensity, "chkExplorerDensity", "&Density", false);
+    check(chkExplorerSlip, "chkExplorerSlip", "S&lip", false);
+    check(chkExplorerPT, "chkExplorerPT", "P and &T axes", false);
 
     cmbField = new QComboBox;
     cmbField->setObjectName("cmbField");
@@ -308,6 +314,8 @@ ExplorerLesson FrmExplorer::Lesson() const
     lesson.joint = chkExplorerJoint->isChecked();
     lesson.poles = chkExplorerPoles->isChecked();
     lesson.density = chkExplorerDensity->isChecked();
+    lesson.slip = chkExplorerSlip->isChecked();
+    lesson.pt = chkExplorerPT->isChecked();
     lesson.textSteps = textSteps_;
     return lesson;
 }
@@ -319,6 +327,8 @@ void FrmExplorer::ShowLesson(const ExplorerLesson& lesson)
     chkExplorerJoint->setChecked(lesson.joint);
     chkExplorerPoles->setChecked(lesson.poles);
     chkExplorerDensity->setChecked(lesson.density);
+    chkExplorerSlip->setChecked(lesson.slip);
+    chkExplorerPT->setChecked(lesson.pt);
     cmbField->setCurrentIndex(std::clamp(lesson.field, 0, cmbField->count() - 1));
     SetTextSteps(lesson.textSteps);
     edtPorePressure->setText(lesson.porePressure);
@@ -371,7 +381,8 @@ void FrmExplorer::ApplyLayers()
 {
     net_->SetLayers({chkExplorerPrincipal->isChecked(), chkExplorerUser->isChecked(),
                      chkExplorerJoint->isChecked(), chkExplorerPoles->isChecked(),
-                     chkExplorerDensity->isChecked()});
+                     chkExplorerDensity->isChecked(), chkExplorerSlip->isChecked(),
+                     chkExplorerPT->isChecked()});
     mohr_->SetPlanesShown(chkExplorerPoles->isChecked());
 }
 

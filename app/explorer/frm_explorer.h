@@ -87,7 +87,8 @@ private:
     ExplorerNet* net_ = nullptr;
     ExplorerMohr* mohr_ = nullptr;
     QCheckBox *chkExplorerPrincipal = nullptr, *chkExplorerUser = nullptr, *chkExplorerJoint = nullptr,
-              *chkExplorerPoles = nullptr, *chkExplorerDensity = nullptr;
+              *chkExplorerPoles = nullptr, *chkExplorerDensity = nullptr, *chkExplorerSlip = nullptr,
+              *chkExplorerPT = nullptr;
     QComboBox* cmbField = nullptr;
     TEdit* edtPorePressure = nullptr;
     QSlider* sldPorePressure = nullptr;

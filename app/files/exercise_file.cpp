@@ -76,6 +76,8 @@ QJsonObject LessonObject(const ExplorerLesson& lesson, const std::string& decima
     for (int i = 0; i < 3; ++i) layers.insert(kLayerKeys[i], shown[i]);
     layers.insert("poles", lesson.poles);
     layers.insert("density", lesson.density);
+    layers.insert("slip", lesson.slip);
+    layers.insert("pt", lesson.pt);
     QJsonObject explorer;
     explorer.insert("pore_pressure", StoredInput(lesson.porePressure, decimal));
     explorer.insert("field", kFieldNames[std::clamp(lesson.field, 0, 3)]);
@@ -106,9 +108,12 @@ ExplorerLesson ReadLesson(const QJsonValue& value, const InputReading& reading)
                 QString("\"explorer.layers.%1\" is missing or not true or false").arg(kLayerKeys[i])};
         *shown[i] = layer.toBool();
     }
-    // The planes' layers came with version 3; files without them show neither.
-    for (auto [key, shown] :
-         {std::pair<const char*, bool*>{"poles", &lesson.poles}, {"density", &lesson.density}}) {
+    // The planes' layers came with version 3 and the faults' later; files
+    // without them show none of them.
+    for (auto [key, shown] : {std::pair<const char*, bool*>{"poles", &lesson.poles},
+                              {"density", &lesson.density},
+                              {"slip", &lesson.slip},
+                              {"pt", &lesson.pt}}) {
         const QJsonValue layer = layers.value(key);
         if (layer.isUndefined()) continue;
         if (!layer.isBool()) throw Damage{QString("\"explorer.layers.%1\" is not true or false").arg(key)};

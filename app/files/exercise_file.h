@@ -31,12 +31,14 @@ struct ExplorerLesson {
     bool principal = true, user = false, joint = true;
     int textSteps = 0;
     bool poles = false, density = false;  // the measured planes' layers (from version 3)
+    bool slip = false, pt = false;        // the faults' slip and P and T axes
 
     bool operator==(const ExplorerLesson& other) const
     {
         return porePressure == other.porePressure && field == other.field && principal == other.principal &&
                user == other.user && joint == other.joint && poles == other.poles &&
-               density == other.density && textSteps == other.textSteps;
+               density == other.density && slip == other.slip && pt == other.pt &&
+               textSteps == other.textSteps;
     }
 };
 
