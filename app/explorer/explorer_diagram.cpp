@@ -112,6 +112,7 @@ void ExplorerDiagram::RepaintOnChangesOf(PlaneSetDocument* planes)
         connect(planes, &PlaneSetDocument::PlanesChanged, this, qOverload<>(&QWidget::update));
         connect(planes, &PlaneSetDocument::OutcomesChanged, this, qOverload<>(&QWidget::update));
         connect(planes, &PlaneSetDocument::SelectionChanged, this, qOverload<>(&QWidget::update));
+        connect(planes, &PlaneSetDocument::InversionChanged, this, qOverload<>(&QWidget::update));
     }
     update();
 }

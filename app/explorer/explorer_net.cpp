@@ -173,6 +173,7 @@ void ExplorerNet::Paint(QPainter& painter, const QRectF& target) const
     if (layers_.user) PaintUser(painter, target, layout);
     if (layers_.poles) PaintPoles(painter, target);
     if (layers_.pt) PaintFaultAxes(painter, target);
+    if (layers_.pt) PaintInversion(painter, target);
     if (layers_.slip) PaintSlip(painter, target);
     if (layers_.joint) PaintJoint(painter, target);
     PaintKey(painter, target, layout);

@@ -65,7 +65,7 @@ struct NetLayout {
     std::vector<NetLabel> notice;
     // The key of the faults' slip and axes, in a corner: each entry's symbol
     // and its words.
-    enum class KeySymbol { ObservedSlip, PredictedSlip, PAxis, TAxis };
+    enum class KeySymbol { ObservedSlip, PredictedSlip, PAxis, TAxis, FoundStress };
     struct KeyEntry {
         KeySymbol symbol;
         QRectF mark;  // where the symbol is drawn
@@ -174,6 +174,7 @@ private:
     void PaintArrows(QPainter& painter, const QRectF& target) const;
     void PaintFaultAxes(QPainter& painter, const QRectF& target) const;
     void PaintKey(QPainter& painter, const QRectF& target, const NetLayout& layout) const;
+    void PaintInversion(QPainter& painter, const QRectF& target) const;
     // Where the key goes: the first corner of the target that leaves it
     // clear of the circle and of every other box.
     void PlaceKey(NetLayout& layout, const QRectF& target) const;

@@ -192,6 +192,8 @@ void ExplorerNet::PlaceKey(NetLayout& layout, const QRectF& target) const
         entries.emplace_back(Symbol::PAxis, "P axis");
         entries.emplace_back(Symbol::TAxis, "T axis");
     }
+    if (layers_.pt && planeSet_ && planeSet_->Inversion())
+        entries.emplace_back(Symbol::FoundStress, QString::fromUtf8("stress fit to the slips, 95 % cones"));
     if (entries.empty()) return;
     // A column of lines, each a symbol as wide as two lines are high and its words.
     const double lineHeight = QFontMetricsF(layout.legendFont).height(), gap = 0.35 * lineHeight;

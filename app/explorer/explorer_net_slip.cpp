@@ -267,6 +267,14 @@ void ExplorerNet::PaintKey(QPainter& painter, const QRectF& target, const NetLay
                 painter.drawEllipse(centre, radius, radius);
                 break;
             }
+            case Symbol::FoundStress: {
+                // The square of an axis found, in the colour of sigma 1.
+                const double half = 0.25 * mark.height();
+                painter.setBrush(Qt::NoBrush);
+                painter.setPen(QPen(ColourOf(palette::kSigma[0]), Line(target, 1.6)));
+                painter.drawRect(QRectF(centre - QPointF(half, half), centre + QPointF(half, half)));
+                break;
+            }
         }
         painter.setPen(Qt::black);
         DrawHaloText(painter, entry.label.box, Qt::AlignLeft | Qt::AlignVCenter, entry.label.text);

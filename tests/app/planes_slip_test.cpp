@@ -2,6 +2,7 @@
 // predicts and the misfit in the table and the export, the stress found
 // from the slips with its bootstrap, and that stress written back into the
 // main window.
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 #include <cmath>
 #include <random>
 
+#include "app/explorer/explorer_net.h"
+#include "app/explorer/frm_explorer.h"
 #include "app/planes/frm_planes.h"
 #include "app/planes/inversion_panel.h"
 #include "app/planes/plane_set_document.h"
@@ -19,6 +22,7 @@
 #include "core/angles.h"
 #include "core/fault_data.h"
 #include "core/fault_slip.h"
+#include "diagrams/net_projection.h"
 #include "tests/app/window_fixture.h"
 
 namespace tensorium::testing_support {
@@ -219,6 +223,40 @@ TEST_F(PlanesSlip, TooFewFaultsCancellingAndNewPlanesLeaveNoStaleStress)
     EXPECT_EQ(Document().Inversion(), nullptr) << "found from other planes";
     EXPECT_EQ(Output("edtInvR"), "");
     EXPECT_FALSE(Button("btnUseInverted")->isEnabled());
+}
+
+// On the explorer's net, with the P and T layer: the three axes found, the
+// resamples round them and their cones, in the principal stresses' colours.
+TEST_F(PlanesSlip, TheStressFoundIsDrawnOnTheNetWithItsCones)
+{
+    Action("mnuStressExplorer")->trigger();
+    auto* explorer = window->findChild<FrmExplorer*>("FrmExplorer");
+    ASSERT_NE(explorer, nullptr);
+    explorer->findChild<QCheckBox*>("chkExplorerPrincipal")->setChecked(false);
+    explorer->findChild<QCheckBox*>("chkExplorerPT")->setChecked(true);
+    auto* net = explorer->findChild<ExplorerNet*>("ExplorerNet");
+    net->resize(600, 600);
+    const ReducedStress known = KnownStress();
+    Document().ReplaceAll(FaultsUnder(StressWithAxes(known, 1, 0), 40, 3), "Faults");
+    // Pixels of sigma 1's green within a few pixels of its axis on the net.
+    auto greenNearSigma1 = [&] {
+        const QImage image = net->ToImage(1);
+        const QRectF target(QPointF(0, 0), QSizeF(net->size()));
+        const QPointF at = ExplorerNet::ToTarget(target, ProjectDownward(known.s1));
+        int count = 0;
+        for (int y = int(at.y()) - 12; y <= int(at.y()) + 12; ++y)
+            for (int x = int(at.x()) - 12; x <= int(at.x()) + 12; ++x)
+                if (image.valid(x, y) && image.pixel(x, y) == qRgb(0, 128, 0)) ++count;
+        return count;
+    };
+    EXPECT_EQ(greenNearSigma1(), 0) << "nothing found yet";
+    FindTheStress();
+    ASSERT_NE(Document().Inversion(), nullptr);
+    EXPECT_GT(greenNearSigma1(), 20) << "the square of the axis found";
+    // In files as vectors: the cones' dashed outlines and the key's words.
+    const QByteArray svg = net->ToSvg();
+    EXPECT_TRUE(svg.contains("stroke=\"#008000\"") && svg.contains("stroke-dasharray"));
+    EXPECT_TRUE(svg.contains("stress fit to the slips"));
 }
 
 }  // namespace
