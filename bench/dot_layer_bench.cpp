@@ -45,12 +45,12 @@ void RingedDotPicture50000(benchmark::State& state)
     for (tensorium::DotMark& dot : dots) dot.ringed = true;
     const double radius = 1.4 * std::max(1.2, 3.0 * tensorium::DotScale(dots.size()));
     for (auto _ : state) {
-        QImage picture =
-            tensorium::DotPicture(QSize(side, side), 1, dots, radius, std::max(1.0, 0.45 * radius));
+        QImage picture = tensorium::DotPicture(QSize(side, side), 1, dots, radius,
+                                               std::max(1.0, 0.45 * radius), {}, state.range(0));
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK(RingedDotPicture50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RingedDotPicture50000)->Arg(0)->Arg(1)->ArgName("crisp")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

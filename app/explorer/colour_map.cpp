@@ -16,8 +16,11 @@ QRgb MapRgb(double t)
     const double x = std::clamp(std::isfinite(t) ? t : 0.0, 0.0, 1.0) * 8;
     const int i = std::min(7, static_cast<int>(x));
     const double f = x - i;
+    // Every value lies between two stops, at or above 0: rounded half up
+    // inline, as a library call for each of thousands of planes costs more
+    // than the rest of their colour.
     auto mix = [&](int c) {
-        return static_cast<int>(std::lround(stops[i][c] + f * (stops[i + 1][c] - stops[i][c])));
+        return static_cast<int>(stops[i][c] + f * (stops[i + 1][c] - stops[i][c]) + 0.5);
     };
     return qRgb(mix(0), mix(1), mix(2));
 }

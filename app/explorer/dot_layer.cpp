@@ -33,7 +33,7 @@ struct Sprite {
     std::vector<Texel> outer;   // partly by the ring (or the disc, without one)
 };
 
-Sprite MakeSprite(double fx, double fy, double r, double outer, int stride)
+Sprite MakeSprite(double fx, double fy, double r, double outer, int stride, bool crispRings)
 {
     Sprite sprite;
     // A pixel |x| away from the centre's own is covered only while |x| - 0.5 < outer + 0.5.
@@ -42,9 +42,11 @@ Sprite MakeSprite(double fx, double fy, double r, double outer, int stride)
         for (int x = -reach; x <= reach; ++x) {
             const double dx = x + 0.5 - fx, dy = y + 0.5 - fy;
             const auto disc = static_cast<std::uint8_t>(std::lround(255 * Coverage(dx, dy, r)));
-            const auto ring = outer > r
-                                  ? static_cast<std::uint8_t>(std::lround(255 * Coverage(dx, dy, outer)))
+            auto ring = outer > r ? static_cast<std::uint8_t>(std::lround(255 * Coverage(dx, dy, outer)))
                                   : std::uint8_t{0};
+            // A crisp ring covers a pixel wholly or not at all: it is laid
+            // without reading the pixels beneath.
+            if (crispRings) ring = ring >= 128 ? 255 : 0;
             const int offset = y * stride + x;
             if (disc == 255)
                 sprite.solid.push_back(offset);
@@ -118,7 +120,7 @@ void FreePadded(void* buffer) { delete[] static_cast<std::uint32_t*>(buffer); }
 }  // namespace
 
 QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& dots, double radius,
-                  double ring, const QPointF& origin)
+                  double ring, const QPointF& origin, bool crispRings)
 {
     if (size.isEmpty()) return {};
     const double r = radius * ratio, outer = (radius + ring) * ratio;
@@ -133,7 +135,8 @@ QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& do
     std::vector<Sprite> sprites;
     for (int py = 0; py < kPlaces; ++py)
         for (int px = 0; px < kPlaces; ++px)
-            sprites.push_back(MakeSprite((px + 0.5) / kPlaces, (py + 0.5) / kPlaces, r, outer, stride));
+            sprites.push_back(
+                MakeSprite((px + 0.5) / kPlaces, (py + 0.5) / kPlaces, r, outer, stride, crispRings));
     std::vector<Placed> placed;
     placed.reserve(dots.size());
     for (const DotMark& dot : dots) {
@@ -160,7 +163,7 @@ double DotScale(size_t count)
 }
 
 void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMark>& dots, double radius,
-               double ring)
+               double ring, bool crispRings)
 {
     if (dots.empty()) return;
     const QPaintEngine* engine = painter.paintEngine();
@@ -182,7 +185,7 @@ void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMar
         const QPoint origin(static_cast<int>(std::floor(area.left())),
                             static_cast<int>(std::floor(area.top())));
         painter.drawImage(origin, DotPicture((area.size() * ratio).toSize() + QSize(2, 2), ratio, dots,
-                                             radius, ring, origin));
+                                             radius, ring, origin, crispRings));
         return;
     }
     painter.save();

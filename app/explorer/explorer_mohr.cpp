@@ -185,7 +185,8 @@ void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const Mo
     const double radius = std::max(1.2, Scaled(target, 1.6) * DotScale(outcomes.size()));
     PaintDots(painter, target, dots, radius, 0);
     // Critically stressed: larger, with a dark ring, over the others.
-    PaintDots(painter, target, critical, 1.25 * radius, std::max(1.0, 0.45 * radius));
+    PaintDots(painter, target, critical, 1.25 * radius, std::max(1.0, 0.45 * radius),
+              critical.size() > 10000);
     PaintDots(painter, target, selected, 2.2 * radius, std::max(1.5, 0.6 * radius));
 }
 
