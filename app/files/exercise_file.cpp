@@ -199,6 +199,10 @@ void ReadContent(const QJsonObject& document, Exercise& exercise, const InputRea
         exercise.explorer = ReadLesson(document.value("explorer"), reading);
     if (reading.version >= 3 && document.contains("planes"))
         exercise.planes = ReadPlanes(document.value("planes"));
+    if (reading.version >= 4 && document.contains("exercise")) {
+        const QString problem = ReadQuiz(document.value("exercise"), exercise.quiz);
+        if (!problem.isEmpty()) throw Damage{problem};
+    }
 }
 
 }  // namespace
@@ -207,7 +211,7 @@ bool Exercise::operator==(const Exercise& other) const
 {
     return globalStress == other.globalStress && userAngles == other.userAngles && joint == other.joint &&
            comments == other.comments && convention == other.convention && explorer == other.explorer &&
-           planes == other.planes;
+           planes == other.planes && quiz == other.quiz;
 }
 
 QByteArray ExerciseDocument(const Exercise& exercise, const std::string& decimal)
@@ -224,6 +228,7 @@ QByteArray ExerciseDocument(const Exercise& exercise, const std::string& decimal
     document.insert("comments", QJsonArray{exercise.comments[0], exercise.comments[1]});
     if (exercise.explorer) document.insert("explorer", LessonObject(*exercise.explorer, decimal));
     if (!exercise.planes.empty()) document.insert("planes", PlanesArray(exercise.planes));
+    if (!exercise.quiz.empty()) document.insert("exercise", QuizObject(exercise.quiz));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 

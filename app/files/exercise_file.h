@@ -5,7 +5,7 @@
 // reads as a number is kept as a JSON number, free of the regional decimal
 // separator, and shown in the reader's; any other text is kept as typed.
 // Files of version 1 held every input as the text typed; version 3 added
-// the measured planes.
+// the measured planes, version 4 the questions.
 #pragma once
 
 #include <QString>
@@ -13,13 +13,14 @@
 #include <optional>
 #include <string>
 
+#include "app/files/exercise_quiz.h"
 #include "core/angles.h"
 #include "core/plane_set.h"
 
 namespace tensorium {
 
 inline constexpr const char* kExerciseFormatName = "tensorium-exercise";
-inline constexpr int kExerciseFormatVersion = 3;
+inline constexpr int kExerciseFormatVersion = 4;
 inline constexpr const char* kExerciseSuffix = "tensorium";
 
 // How the explorer shows an exercise: its pore pressure (as typed), the field
@@ -52,6 +53,8 @@ struct Exercise {
     std::optional<ExplorerLesson> explorer;
     // The measured planes; none in files written before they were kept.
     PlaneSet planes;
+    // The task and questions; none in files without them.
+    ExerciseQuiz quiz;
 
     bool operator==(const Exercise& other) const;
 };

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/app_identity.h"
+#include "app/exercise/frm_exercise.h"
 #include "app/explorer/frm_explorer.h"
 #include "app/files/exercise_file.h"
 #include "app/palette_colour.h"
@@ -71,6 +72,7 @@ TFrmTensorium::~TFrmTensorium()
     // plane set they show, and the plane set before the session it follows.
     delete explorer_;
     delete planesWindow_;
+    delete exerciseWindow_;
     delete planeSet_;
 }
 
@@ -103,6 +105,9 @@ void TFrmTensorium::WireEvents()
     connect(mnuAngleRight, &QAction::triggered, this, guard(&TFrmTensorium::mnuAngleRightClick));
     connect(mnuStressExplorer, &QAction::triggered, this, guard(&TFrmTensorium::mnuStressExplorerClick));
     connect(mnuPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuPlanesClick));
+    connect(mnuExerciseWindow, &QAction::triggered, this, guard(&TFrmTensorium::mnuExerciseWindowClick));
+    connect(mnuRandomExercise, &QAction::triggered, this, guard(&TFrmTensorium::mnuRandomExerciseClick));
+    connect(mnuAnswerKey, &QAction::triggered, this, guard(&TFrmTensorium::mnuAnswerKeyClick));
     connect(mnuImportPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuImportPlanesClick));
     connect(mnuExportPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuExportPlanesClick));
     connect(mnuPastePlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuPastePlanesClick));

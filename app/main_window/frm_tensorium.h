@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/files/exercise_quiz.h"
 #include "app/session/analysis_session.h"
 #include "core/analysis_model.h"
 #include "core/angles.h"
@@ -38,6 +39,7 @@ class FrmExplorer;
 class FrmPlanes;
 class PlaneSetDocument;
 struct Exercise;
+class FrmExercise;
 struct ExplorerLesson;
 
 class TFrmTensorium : public QMainWindow {
@@ -73,6 +75,9 @@ public:
     void mnuImportPlanesClick();
     void mnuExportPlanesClick();
     void mnuPastePlanesClick();
+    void mnuExerciseWindowClick();
+    void mnuRandomExerciseClick();
+    void mnuAnswerKeyClick();
     // The measured planes, which the plane set window shows.
     PlaneSetDocument& Planes() { return *planeSet_; }
 
@@ -85,6 +90,11 @@ public slots:
     // imported and is reported, naming its first bad line and column.
     bool ImportPlanes(const QString& path);
     bool ExportPlanes(const QString& path);
+    // An exercise of its own for `seed` (a student's name, say): the same
+    // seed gives the same tensor, joint and questions everywhere.
+    bool NewRandomExercise(const QString& seed);
+    // The teacher's key: each name's random exercise and its right answers.
+    bool SaveAnswerKey(const QString& path, const QString& names);
 
 public:
     // The exercise file the window was last opened from or saved to (empty
@@ -188,6 +198,7 @@ private:
     void ShowRecentExercises();
     void OpenRecentExercise(const QString& path);
     void ShowExercise(const Exercise& exercise);
+    void ShowQuiz(const ExerciseQuiz& quiz);
     Exercise TypedExercise() const;
 
     // Writes edits asked for by other windows into the inputs and runs the cycle.
@@ -261,6 +272,10 @@ private:
     QString exerciseFolder_;  // where the file dialogs start, for this run only
     QString exerciseFile_;
     std::unique_ptr<Exercise> savedExercise_;  // as last opened or saved
+    ExerciseQuiz quiz_;                        // the exercise's task and questions
+    FrmExercise* exerciseWindow_ = nullptr;
+    QMenu* mnuExercise = nullptr;
+    QAction *mnuExerciseWindow = nullptr, *mnuRandomExercise = nullptr, *mnuAnswerKey = nullptr;
     // How a file wants the explorer shown, until the explorer is opened.
     std::unique_ptr<ExplorerLesson> pendingLesson_;
 };

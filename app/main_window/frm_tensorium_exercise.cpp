@@ -43,6 +43,7 @@ Exercise TFrmTensorium::TypedExercise() const
     else if (pendingLesson_)
         exercise.explorer = *pendingLesson_;
     exercise.planes = planeSet_->Planes();
+    exercise.quiz = quiz_;
     return exercise;
 }
 
@@ -65,6 +66,7 @@ void TFrmTensorium::ShowExercise(const Exercise& exercise)
     // cannot be undone into them.
     planeSet_->SetPlanes(exercise.planes);
     planeSet_->UndoStack().clear();
+    ShowQuiz(exercise.quiz);
     if (!exercise.explorer) return;
     if (explorer_) {
         explorer_->ShowLesson(*exercise.explorer);

@@ -96,6 +96,14 @@ void TFrmTensorium::BuildMenu()
     mnuStressExplorer->setShortcut(QKeySequence(Qt::Key_F2));
     mnuPlanes = AddItem(view, "mnuPlanes", "&Planes");
     mnuPlanes->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuExerciseWindow = AddItem(view, "mnuExerciseWindow", "&Exercise");
+    mnuExerciseWindow->setShortcut(QKeySequence(Qt::Key_F4));
+
+    mnuExercise = bar->addMenu("E&xercise");
+    mnuExercise->setObjectName("mnuExercise");
+    mnuExercise->menuAction()->setObjectName("mnuExercise");
+    mnuRandomExercise = AddItem(mnuExercise, "mnuRandomExercise", "&New random exercise...");
+    mnuAnswerKey = AddItem(mnuExercise, "mnuAnswerKey", "&Answer key...");
 }
 
 }  // namespace tensorium

@@ -65,6 +65,32 @@ TEST(DotLayer, RingsAreDarkAndLaterDotsLieOverEarlierOnes)
     EXPECT_EQ(swapped.pixel(20 + 4, 20), 0xff1e1e1eu);  // the ring outside the later disc stays
 }
 
+// Crisp rings cover a pixel wholly or not at all, so that tens of
+// thousands are laid without reading what lies beneath; their discs keep
+// their soft edge.
+TEST(DotLayer, CrispRingsHaveNoSoftEdge)
+{
+    const QRgb colour = qRgb(255, 200, 0);
+    const QImage soft = DotPicture(QSize(30, 30), 1, {{{15.3, 15.6}, colour, true}}, 3, 1.5);
+    const QImage crisp = DotPicture(QSize(30, 30), 1, {{{15.3, 15.6}, colour, true}}, 3, 1.5, {}, true);
+    int partial = 0, softPartial = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x) {
+            const QRgb c = crisp.pixel(x, y);
+            const int a = qAlpha(c);
+            // Outside the disc's own edge a pixel is the ring's dark or empty.
+            const double d = std::hypot(x + 0.5 - 15.375, y + 0.5 - 15.625);
+            if (d > 3.5) {
+                EXPECT_TRUE(a == 0 || c == 0xff1e1e1eu) << x << "," << y;
+            }
+            partial += a > 0 && a < 255;
+            softPartial += qAlpha(soft.pixel(x, y)) > 0 && qAlpha(soft.pixel(x, y)) < 255;
+        }
+    EXPECT_EQ(partial, 0) << "the disc lies on the ring, which covers its edge";
+    EXPECT_GT(softPartial, 10);
+    EXPECT_EQ(crisp.pixel(15, 15), colour);
+}
+
 TEST(DotLayer, DotsAtAndBeyondTheEdgesDrawOnlyWhatLiesWithin)
 {
     const QRgb colour = qRgb(10, 120, 10);

@@ -127,7 +127,7 @@ TEST_F(ExerciseFailures, AnotherFormatName)
 
 TEST_F(ExerciseFailures, ANewerVersion)
 {
-    ExpectRefusedBytes(Changed("", "version", 4), "was saved by a newer Tensorium (exercise version 4)");
+    ExpectRefusedBytes(Changed("", "version", 5), "was saved by a newer Tensorium (exercise version 5)");
 }
 
 TEST_F(ExerciseFailures, AVersionThatIsNoWholeNumber)

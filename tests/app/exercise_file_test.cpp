@@ -169,7 +169,7 @@ TEST(ExerciseDocument, MeasuredPlanesTravelExactly)
         << "no empty list in files without planes";
 
     const QByteArray withPlanes =
-        ExerciseDocument({exercise.globalStress, {}, {}, {}, {}, {}, {{"a", 10, 20, "", -45.0}}}, ".");
+        ExerciseDocument({exercise.globalStress, {}, {}, {}, {}, {}, {{"a", 10, 20, "", -45.0}}, {}}, ".");
     struct {
         const char* from;
         const char* to;
@@ -191,10 +191,54 @@ TEST(ExerciseDocument, MeasuredPlanesTravelExactly)
     }
     // A version 2 file ignores a list it could not have held.
     QByteArray second = withPlanes;
-    second.replace("\"version\": 3", "\"version\": 2");
+    second.replace("\"version\": 4", "\"version\": 2");
     const ExerciseReading older = ParseExercise(second, "x.tensorium", ".");
     ASSERT_TRUE(older.ok()) << older.problem.toStdString();
     EXPECT_TRUE(older.exercise.planes.empty());
+}
+
+// The task and questions travel exactly, with and without their own
+// tolerances and hints; a damaged question is named, and files of version 3
+// ignore a part they could not have held.
+TEST(ExerciseDocument, QuestionsTravelExactly)
+{
+    Exercise exercise;
+    exercise.globalStress = {"1", "2", "3", "4", "5", "6"};
+    exercise.quiz.task = QString::fromUtf8("Find σ1 and the safety factor.\nShow your working.");
+    exercise.quiz.hideResults = true;
+    exercise.quiz.questions = {{Quantity::s1, std::nullopt, ""},
+                               {Quantity::s1Azimuth, 2.5, "Azimuth of the lower end"},
+                               {Quantity::regime, std::nullopt, ""},
+                               {Quantity::safetyFactor, 0.1 + 0.2, ""}};
+    for (const char* decimal : {".", ","}) {
+        const ExerciseReading back =
+            ParseExercise(ExerciseDocument(exercise, decimal), "x.tensorium", decimal);
+        ASSERT_TRUE(back.ok()) << back.problem.toStdString();
+        EXPECT_EQ(back.exercise.quiz, exercise.quiz);
+    }
+    const QByteArray bytes = ExerciseDocument(exercise, ".");
+    struct {
+        const char* from;
+        const char* to;
+        const char* problem;
+    } damaged[] = {
+        {"\"quantity\": \"s1\"", "\"quantity\": \"s9\"", "\"exercise.questions[1].quantity\" is missing"},
+        {"\"tolerance\": 2.5", "\"tolerance\": -1", "\"exercise.questions[2].tolerance\" is not a number"},
+        {"\"hide_results\": true", "\"hide_results\": 1", "\"exercise.hide_results\" is missing"}};
+    for (const auto& d : damaged) {
+        QByteArray broken = bytes;
+        ASSERT_TRUE(broken.contains(d.from)) << broken.toStdString();
+        broken.replace(d.from, d.to);
+        const ExerciseReading reading = ParseExercise(broken, "x.tensorium", ".");
+        EXPECT_TRUE(reading.problem.contains(d.problem)) << reading.problem.toStdString();
+    }
+    QByteArray third = bytes;
+    third.replace("\"version\": 4", "\"version\": 3");
+    const ExerciseReading older = ParseExercise(third, "x.tensorium", ".");
+    ASSERT_TRUE(older.ok()) << older.problem.toStdString();
+    EXPECT_TRUE(older.exercise.quiz.empty());
+    exercise.quiz = {};
+    EXPECT_FALSE(ExerciseDocument(exercise, ".").contains("\"exercise\"")) << "no empty part";
 }
 
 }  // namespace

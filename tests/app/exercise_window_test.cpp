@@ -156,7 +156,7 @@ TEST_F(ExerciseWindow, TheFileIsJsonWithFormatNameVersionNumbersAndTexts)
     const QJsonObject document = QJsonDocument::fromJson(ReadBytes(Path("saved.tensorium")), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     EXPECT_EQ(document.value("format").toString(), "tensorium-exercise");
-    EXPECT_EQ(document.value("version").toInt(), 3);
+    EXPECT_EQ(document.value("version").toInt(), 4);
     EXPECT_EQ(document.value("azimuth_convention").toString(), "counterclockwise from east");
     EXPECT_EQ(document.value("global_stress").toObject().value("sz"), QJsonValue(-3.25));
     EXPECT_EQ(document.value("joint").toObject().value("cohesion"), QJsonValue(1.5));

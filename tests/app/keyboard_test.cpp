@@ -21,12 +21,13 @@ QKeySequence AccessKey(const QString& caption) { return QKeySequence::mnemonic(c
 
 TEST_F(Keyboard, MenuTitlesHaveAccessKeysAndKeepTheirWords)
 {
-    const QStringList words = {"File", "Edit", "Angles", "View"};
+    const QStringList words = {"File", "Edit", "Angles", "View", "Exercise"};
     const QList<QKeySequence> keys = {QKeySequence(Qt::ALT | Qt::Key_F), QKeySequence(Qt::ALT | Qt::Key_E),
-                                      QKeySequence(Qt::ALT | Qt::Key_A), QKeySequence(Qt::ALT | Qt::Key_V)};
+                                      QKeySequence(Qt::ALT | Qt::Key_A), QKeySequence(Qt::ALT | Qt::Key_V),
+                                      QKeySequence(Qt::ALT | Qt::Key_X)};
     const auto titles = window->menuBar()->actions();
-    ASSERT_EQ(titles.size(), 4);
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(titles.size(), 5);
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(QString(titles[i]->text()).remove('&'), words[i]);
         EXPECT_EQ(AccessKey(titles[i]->text()), keys[i]);
     }

@@ -170,10 +170,10 @@ TEST_F(WindowLayout, MenuItemsWithTheirStates)
     EXPECT_TRUE(Action("mnuAngleRight")->isChecked());
     EXPECT_FALSE(Action("mnuAngleLeft")->isChecked());
     EXPECT_TRUE(Action("N1")->isSeparator());
-    const QStringList menus = {"&File", "&Edit", "&Angles", "&View"};
+    const QStringList menus = {"&File", "&Edit", "&Angles", "&View", "E&xercise"};
     const auto bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(bar[i]->text(), menus[i]);
+    ASSERT_EQ(bar.size(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(bar[i]->text(), menus[i]);
     EXPECT_EQ(Action("mnuStressExplorer")->text(), "&Stress explorer");
     EXPECT_EQ(Action("mnuStressExplorer")->shortcut(), QKeySequence(Qt::Key_F2));
 }
