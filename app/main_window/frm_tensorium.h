@@ -78,6 +78,7 @@ public:
     void mnuExerciseWindowClick();
     void mnuRandomExerciseClick();
     void mnuAnswerKeyClick();
+    void mnuSaveResultSheetClick();
     // The measured planes, which the plane set window shows.
     PlaneSetDocument& Planes() { return *planeSet_; }
 
@@ -95,6 +96,9 @@ public slots:
     bool NewRandomExercise(const QString& seed);
     // The teacher's key: each name's random exercise and its right answers.
     bool SaveAnswerKey(const QString& path, const QString& names);
+    // The student's answers, their verdicts and the right values, then the
+    // worked solution: a PDF of A4 pages, written whole.
+    bool SaveResultSheet(const QString& path);
 
 public:
     // The exercise file the window was last opened from or saved to (empty
@@ -275,7 +279,8 @@ private:
     ExerciseQuiz quiz_;                        // the exercise's task and questions
     FrmExercise* exerciseWindow_ = nullptr;
     QMenu* mnuExercise = nullptr;
-    QAction *mnuExerciseWindow = nullptr, *mnuRandomExercise = nullptr, *mnuAnswerKey = nullptr;
+    QAction *mnuExerciseWindow = nullptr, *mnuRandomExercise = nullptr, *mnuAnswerKey = nullptr,
+            *mnuSaveResultSheet = nullptr;
     // How a file wants the explorer shown, until the explorer is opened.
     std::unique_ptr<ExplorerLesson> pendingLesson_;
 };

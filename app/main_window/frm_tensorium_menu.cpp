@@ -104,6 +104,7 @@ void TFrmTensorium::BuildMenu()
     mnuExercise->menuAction()->setObjectName("mnuExercise");
     mnuRandomExercise = AddItem(mnuExercise, "mnuRandomExercise", "&New random exercise...");
     mnuAnswerKey = AddItem(mnuExercise, "mnuAnswerKey", "&Answer key...");
+    mnuSaveResultSheet = AddItem(mnuExercise, "mnuSaveResultSheet", "&Save result sheet...");
 }
 
 }  // namespace tensorium

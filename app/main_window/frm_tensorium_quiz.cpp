@@ -1,20 +1,24 @@
 // The main window's part in exercises that check answers: the exercise
 // window, a random exercise for each student, and the teacher's answer key.
+#include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "app/exercise/frm_exercise.h"
+#include "app/exercise/result_sheet.h"
 #include "app/files/exercise_file.h"
 #include "app/files/whole_file_writer.h"
 #include "app/main_window/frm_tensorium.h"
 #include "app/planes/plane_set_document.h"
 #include "core/answer_key.h"
 #include "core/random_exercise.h"
+#include "core/worked_solution.h"
 
 namespace tensorium {
 
@@ -116,6 +120,37 @@ bool TFrmTensorium::SaveAnswerKey(const QString& path, const QString& names)
         return false;
     }
     return true;
+}
+
+bool TFrmTensorium::SaveResultSheet(const QString& path)
+{
+    if (!exerciseWindow_ || quiz_.questions.empty()) {
+        session_.ReportFailure(this, "There is no exercise with questions to hand in.");
+        return false;
+    }
+    ResultSheet sheet;
+    sheet.student = exerciseWindow_->StudentName();
+    sheet.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    sheet.task = quiz_.task;
+    sheet.questions = exerciseWindow_->Marked();
+    const AnalysisState& state = session_.State();
+    sheet.working = QString::fromStdString(WorkedSolution(state, state.porePressure, session_.Separators()));
+    QString error;
+    if (!WriteWholeFile(path, ResultSheetPdf(sheet), "The result sheet", &error)) {
+        session_.ReportFailure(this, error);
+        return false;
+    }
+    return true;
+}
+
+void TFrmTensorium::mnuSaveResultSheetClick()
+{
+    QFileDialog dialog(this, "Save result sheet", exerciseFolder_, "PDF files (*.pdf)");
+    dialog.setObjectName("ResultSheetFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("pdf");
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        SaveResultSheet(dialog.selectedFiles().first());
 }
 
 }  // namespace tensorium

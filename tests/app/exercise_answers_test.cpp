@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -126,6 +127,43 @@ TEST_F(ExerciseAnswers, TheAnswerKeyHoldsEachNamesExercise)
     EXPECT_TRUE(lines[0].startsWith("name,sx,sy,sz"));
     EXPECT_TRUE(lines[1].startsWith("Ada," + QByteArray::fromStdString(RandomExerciseFor("Ada").stress[0])));
     EXPECT_TRUE(lines[2].startsWith("Grace,"));
+}
+
+// The sheet handed in, read back as text: the name, the task, each question
+// with the answer given, its verdict and the right value, then the worked
+// solution.
+TEST_F(ExerciseAnswers, TheResultSheetReadsBack)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("sheet.pdf");
+    EXPECT_FALSE(window->SaveResultSheet(path)) << "no questions yet";
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(window->NewRandomExercise("Emmy"));
+    Exercise()->findChild<QLineEdit*>("edtStudentName")->setText(QString::fromUtf8("Emmy Nöther"));
+    for (int k = 1; k <= 9; ++k) AnswerRight(k);
+    const double s1 = window->Session().State().principal.s1;
+    Type(1, -s1);
+    Check();
+    ASSERT_TRUE(window->SaveResultSheet(path)) << failures.join("\n").toStdString();
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    // Lines as laid out on the page, joined: a sentence may wrap.
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(text.contains("Result sheet"));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Emmy Nöther")));
+    EXPECT_TRUE(text.contains("(Exercise for Emmy.)"));
+    EXPECT_TRUE(text.contains(window->Session().FormatTyped(-s1, 6))) << "the answer given";
+    EXPECT_TRUE(text.contains(window->Session().Format(s1, 3))) << "the right value";
+    EXPECT_EQ(text.count("wrong"), 1);
+    EXPECT_GE(text.count("right"), 8) << "eight verdicts";
+    EXPECT_TRUE(text.contains("1. Stress tensor and invariants"));
+    EXPECT_TRUE(text.contains("5. Joint"));
+
+    // A folder that is not there: reported, nothing written.
+    failures.clear();
+    EXPECT_FALSE(window->SaveResultSheet(folder.filePath("none/sheet.pdf")));
+    EXPECT_EQ(failures.size(), 1);
 }
 
 }  // namespace
