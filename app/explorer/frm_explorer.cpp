@@ -194,7 +194,7 @@ QWidget* FrmExplorer::BuildControls()
     check(chkExplorerPrincipal, "chkExplorerPrincipal", "&Principal stresses", true);
     check(chkExplorerUser, "chkExplorerUser", "&User axes", false);
     check(chkExplorerJoint, "chkExplorerJoint", "&Joint", true);
-    check(chkExplorerPoles, "chkExplorerPoles", "P&oles", false);
+    check(chkExplorerPoles, "chkExplorerPoles", "Pol&es", false);
     check(chkExplorerDensity, "chkExplorerDensity", "&Density", false);
     check(chkExplorerSlip, "chkExplorerSlip", "S&lip", false);
     check(chkExplorerPT, "chkExplorerPT", "P and &T axes", false);

@@ -428,12 +428,14 @@ TEST_F(ExplorerSlipLayers, HaveTheirOwnKeysAndAreRememberedForTheNextRun)
     QStringList others;
     for (const QCheckBox* box : explorer->findChildren<QCheckBox*>()) others << box->text();
     for (const QLabel* label : explorer->findChildren<QLabel*>()) others << label->text();
-    for (const char* name : {"chkExplorerSlip", "chkExplorerPT"}) {
-        const QChar key = mnemonic(Box(name)->text());
-        EXPECT_FALSE(key.isNull()) << name;
+    for (const char* name : {"chkExplorerSlip", "chkExplorerPT"})
+        EXPECT_FALSE(mnemonic(Box(name)->text()).isNull()) << name;
+    for (const QString& text : others) {
+        const QChar key = mnemonic(text);
+        if (key.isNull()) continue;
         int uses = 0;
-        for (const QString& text : others) uses += mnemonic(text) == key;
-        EXPECT_EQ(uses, 1) << name << " shares its key";
+        for (const QString& other : others) uses += mnemonic(other) == key;
+        EXPECT_EQ(uses, 1) << text.toStdString() << " shares its key";
     }
     EXPECT_FALSE(Box("chkExplorerSlip")->isChecked()) << "off at the first run";
     EXPECT_FALSE(Box("chkExplorerPT")->isChecked());
