@@ -143,15 +143,17 @@ bool QuestionsDialog::ReadTolerance(const Row& row, std::optional<double>* toler
         *tolerance = row.shownTolerance;
         return true;
     }
-    double value = -1;
+    const QString wrong = QString("The tolerance of %1 is to be a number of 0 or more, not \"%2\".")
+                              .arg(QString::fromStdString(DisplayName(row.quantity)), text);
+    double value = 0;
     try {
         value = ParseNumber(text.toStdString(), session_.Separators().decimal);
     } catch (const std::exception&) {
-        value = -1;  // reported below, like a negative one
+        *problem = wrong;
+        return false;
     }
-    if (!(value >= 0)) {
-        *problem = QString("The tolerance of %1 is to be a number of 0 or more, not \"%2\".")
-                       .arg(QString::fromStdString(DisplayName(row.quantity)), text);
+    if (value < 0) {
+        *problem = wrong;
         return false;
     }
     *tolerance = value + 0.0;  // -0 is kept as 0
