@@ -108,6 +108,7 @@ void TFrmTensorium::WireEvents()
     connect(mnuExerciseWindow, &QAction::triggered, this, guard(&TFrmTensorium::mnuExerciseWindowClick));
     connect(mnuRandomExercise, &QAction::triggered, this, guard(&TFrmTensorium::mnuRandomExerciseClick));
     connect(mnuAnswerKey, &QAction::triggered, this, guard(&TFrmTensorium::mnuAnswerKeyClick));
+    connect(mnuQuestions, &QAction::triggered, this, guard(&TFrmTensorium::mnuQuestionsClick));
     connect(mnuSaveResultSheet, &QAction::triggered, this, guard(&TFrmTensorium::mnuSaveResultSheetClick));
     connect(mnuImportPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuImportPlanesClick));
     connect(mnuExportPlanes, &QAction::triggered, this, guard(&TFrmTensorium::mnuExportPlanesClick));

@@ -79,6 +79,7 @@ public:
     void mnuRandomExerciseClick();
     void mnuAnswerKeyClick();
     void mnuSaveResultSheetClick();
+    void mnuQuestionsClick();
     // The measured planes, which the plane set window shows.
     PlaneSetDocument& Planes() { return *planeSet_; }
 
@@ -280,7 +281,7 @@ private:
     FrmExercise* exerciseWindow_ = nullptr;
     QMenu* mnuExercise = nullptr;
     QAction *mnuExerciseWindow = nullptr, *mnuRandomExercise = nullptr, *mnuAnswerKey = nullptr,
-            *mnuSaveResultSheet = nullptr;
+            *mnuSaveResultSheet = nullptr, *mnuQuestions = nullptr;
     // How a file wants the explorer shown, until the explorer is opened.
     std::unique_ptr<ExplorerLesson> pendingLesson_;
 };

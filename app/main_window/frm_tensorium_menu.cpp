@@ -102,6 +102,7 @@ void TFrmTensorium::BuildMenu()
     mnuExercise = bar->addMenu("E&xercise");
     mnuExercise->setObjectName("mnuExercise");
     mnuExercise->menuAction()->setObjectName("mnuExercise");
+    mnuQuestions = AddItem(mnuExercise, "mnuQuestions", "&Questions...");
     mnuRandomExercise = AddItem(mnuExercise, "mnuRandomExercise", "&New random exercise...");
     mnuAnswerKey = AddItem(mnuExercise, "mnuAnswerKey", "&Answer key...");
     mnuSaveResultSheet = AddItem(mnuExercise, "mnuSaveResultSheet", "&Save result sheet...");

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/exercise/frm_exercise.h"
+#include "app/exercise/questions_dialog.h"
 #include "app/exercise/result_sheet.h"
 #include "app/files/exercise_file.h"
 #include "app/files/whole_file_writer.h"
@@ -120,6 +121,15 @@ bool TFrmTensorium::SaveAnswerKey(const QString& path, const QString& names)
         return false;
     }
     return true;
+}
+
+// The teacher's questions, written in a dialog rather than in the file.
+void TFrmTensorium::mnuQuestionsClick()
+{
+    QuestionsDialog dialog(session_, quiz_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ShowQuiz(dialog.Quiz());
+    UpdateTitle();
 }
 
 bool TFrmTensorium::SaveResultSheet(const QString& path)
