@@ -75,15 +75,20 @@ FrmExplorer::FrmExplorer(AnalysisSession& session, QWidget* parent) : QMainWindo
     auto* panes = new QSplitter(Qt::Vertical);
     panes->addWidget(diagrams);
     panes->addWidget(txtWorking);
+    panes->addWidget(BuildWorkingNotice());
     panes->setStretchFactor(0, 2);
     panes->setStretchFactor(1, 1);
     panes->setSizes({400, 200});  // in proportion; the text's own size hint would take most of the height
+    diagrams_ = diagrams;
+    panes_ = panes;
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(BuildControls());
+    layout->addWidget(BuildResultsNotice());
     layout->addWidget(panes, 1);
-    layout->addWidget(BuildOutputs());
+    outputs_ = BuildOutputs();
+    layout->addWidget(outputs_);
     setCentralWidget(central);
     BuildMenu();
     resize(1100, 640);
@@ -261,6 +266,7 @@ void FrmExplorer::BuildMenu()
         QAction* copy = menu->addAction("&Copy");
         copy->setObjectName(QString("mnu%1Copy").arg(prefix));
         connect(copy, &QAction::triggered, this, [diagram] { diagram->CopyToClipboard(); });
+        diagramActions_ << save << copy;
     };
     diagramMenu("&Net", net_, "Net");
     diagramMenu("&Mohr diagram", mohr_, "Mohr");
@@ -271,6 +277,7 @@ void FrmExplorer::BuildMenu()
     QAction* pdf = working->addAction("&Save working as PDF...");
     pdf->setObjectName("mnuSaveWorkingPdf");
     connect(pdf, &QAction::triggered, this, [this] { SaveWorkingAs(); });
+    workingActions_ << print << pdf;
     QMenu* view = menuBar()->addMenu("&View");
     QAction* larger = view->addAction("&Larger text");
     larger->setObjectName("mnuLargerText");
@@ -457,6 +464,7 @@ void FrmExplorer::ShowState()
     mohr_->update();
     ShowSlider();
     ShowOutputs();
+    KeepHidden();
 }
 
 void FrmExplorer::ShowOutputs()

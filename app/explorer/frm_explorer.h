@@ -7,6 +7,7 @@
 #include "app/files/exercise_file.h"
 #include "core/analysis_model.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -42,6 +43,12 @@ public:
     int TextSteps() const { return textSteps_; }
     void SetTextSteps(int steps);
 
+    // While the results are hidden, a notice stands in place of the diagrams
+    // and the readouts; while the working is hidden (or the results are), a
+    // notice stands in place of the worked solution.
+    void SetResultsHidden(bool hidden);
+    void SetWorkingHidden(bool hidden);
+
     // The worked solution as shown in txtWorking, and its pages as a PDF file.
     QString WorkingText() const;
     bool SaveWorking(const QString& pdfPath, QString* error) const;
@@ -75,6 +82,11 @@ private:
     void ShowSlider();
     void ShowOutputs();
     void ShowWorking();
+    QLabel* BuildResultsNotice();
+    QLabel* BuildWorkingNotice();
+    void ApplyHiding();
+    // Empties what holds a value while it is hidden; run after each showing.
+    void KeepHidden();
     void SaveWorkingAs();
     void ApplyLayers();
     void SaveDiagramAs(ExplorerDiagram& diagram);
@@ -96,6 +108,10 @@ private:
     WorkingView* txtWorking = nullptr;
     QLineEdit *edtSigmaEff = nullptr, *edtSFp = nullptr, *edtTs = nullptr, *edtTd = nullptr,
               *edtDpCrit = nullptr;
+    bool resultsHidden_ = false, workingHidden_ = false;
+    QWidget *diagrams_ = nullptr, *panes_ = nullptr, *outputs_ = nullptr;
+    QLabel *lblResultsHidden = nullptr, *lblWorkingHidden = nullptr;
+    QList<QAction*> diagramActions_, workingActions_;  // unavailable while hidden
 };
 
 }  // namespace tensorium

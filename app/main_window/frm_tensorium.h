@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/files/exercise_quiz.h"
 #include "app/session/analysis_session.h"
@@ -83,6 +84,14 @@ public:
     // The measured planes, which the plane set window shows.
     PlaneSetDocument& Planes() { return *planeSet_; }
 
+    // While the results are hidden, every page, window and printout that
+    // would show a computed value shows a notice instead; the inputs stay.
+    // While the working is hidden, the explorer's worked solution does.
+    void SetResultsHidden(bool hidden);
+    void SetWorkingHidden(bool hidden);
+    bool ResultsHidden() const { return resultsHidden_; }
+    bool WorkingHidden() const { return workingHidden_; }
+
 public slots:
     // Exercise files (.tensorium): every input text and the azimuth
     // convention. A file that cannot be used is reported and changes nothing.
@@ -153,6 +162,11 @@ private:
     void ShowJointResults();
     void DrawDiagrams();
     void DrawMohrCircles();
+    // Empties every output and diagram while the results are hidden; run
+    // after each cycle and each drawing.
+    void KeepResultsHidden();
+    void ShowAllResults();
+    void BuildResultNotices();
 
     QPrinter& CurrentPrinter();
     void PrintChart(const TChart& chart);
@@ -284,6 +298,8 @@ private:
             *mnuSaveResultSheet = nullptr, *mnuQuestions = nullptr;
     // How a file wants the explorer shown, until the explorer is opened.
     std::unique_ptr<ExplorerLesson> pendingLesson_;
+    bool resultsHidden_ = false, workingHidden_ = false;
+    std::vector<QWidget*> resultNotices_;  // one on each page of results
 };
 
 }  // namespace tensorium

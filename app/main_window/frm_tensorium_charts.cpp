@@ -91,6 +91,8 @@ void TFrmTensorium::DrawDiagrams()
     DrawStereonet({seriesCircle, {Series4, Series5, Series6}, {Series7, Series8, Series9}, Series2, Series3},
                   inputs);
     DrawMohrCircles();
+    // The last step of every cycle and of every redrawing.
+    KeepResultsHidden();
 }
 
 void TFrmTensorium::DrawMohrCircles()

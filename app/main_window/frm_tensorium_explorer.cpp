@@ -19,6 +19,8 @@ void TFrmTensorium::mnuStressExplorerClick()
         if (pendingLesson_) explorer_->ShowLesson(*std::exchange(pendingLesson_, nullptr));
         if (savedExercise_ && !savedExercise_->explorer) savedExercise_->explorer = explorer_->Lesson();
         connect(explorer_, &FrmExplorer::LessonChanged, this, &TFrmTensorium::UpdateTitle);
+        explorer_->SetResultsHidden(resultsHidden_);
+        explorer_->SetWorkingHidden(workingHidden_);
     }
     explorer_->show();
     explorer_->raise();

@@ -48,6 +48,7 @@ void TFrmTensorium::mnuPlanesClick()
     if (!planesWindow_) {
         planesWindow_ = new FrmPlanes(*planeSet_, session_, this);
         planesWindow_->setWindowFlag(Qt::Window);
+        planesWindow_->SetResultsHidden(resultsHidden_);
     }
     planesWindow_->show();
     planesWindow_->raise();

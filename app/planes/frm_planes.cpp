@@ -101,6 +101,7 @@ FrmPlanes::FrmPlanes(PlaneSetDocument& document, AnalysisSession& session, QWidg
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(counts);
+    layout->addWidget(BuildResultsNotice());
     layout->addWidget(split, 1);
     setCentralWidget(central);
 
@@ -189,6 +190,10 @@ void FrmPlanes::ShowCounts()
     edtPlaneCount->setText(QString::number(document_.Planes().size()));
     edtCriticalCount->setText(QString::number(document_.CriticalCount()));
     edtCriticalPercent->setText(session_.Format(document_.CriticalPercent(), 1));
+    if (resultsHidden_) {
+        edtCriticalCount->clear();
+        edtCriticalPercent->clear();
+    }
 }
 
 }  // namespace tensorium

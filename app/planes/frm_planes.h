@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QTableView;
@@ -28,6 +29,9 @@ public:
     InversionPanel& Inversion() { return *inversion_; }
     // The rows selected in the table, as rows of the plane set.
     std::vector<int> SelectedPlanes() const;
+    // While the results are hidden, the computed columns, the critical counts
+    // and the plot show nothing, and a notice says why.
+    void SetResultsHidden(bool hidden);
 
 public slots:
     void AddPlane();
@@ -36,6 +40,7 @@ public slots:
 private:
     void ShowCounts();
     void ShowSelection();
+    QLabel* BuildResultsNotice();
 
     PlaneSetDocument& document_;
     AnalysisSession& session_;
@@ -48,6 +53,8 @@ private:
     PlotCritical* plot_ = nullptr;
     InversionPanel* inversion_ = nullptr;
     bool syncing_ = false;
+    bool resultsHidden_ = false;
+    QLabel* lblResultsHidden = nullptr;
 };
 
 }  // namespace tensorium

@@ -12,6 +12,12 @@ const char* const kHeaders[PlaneTableModel::Count] = {
     "Name", "Dip direction",  "Dip",   "Set", "σn", "τ", "σn'", "Ts", "Td", "SF", "Δp crit", "Critical",
     "Rake", "Predicted rake", "Misfit"};
 
+bool IsComputed(int column)
+{
+    return (column >= PlaneTableModel::SigmaN && column <= PlaneTableModel::Critical) ||
+           column == PlaneTableModel::PredictedRake || column == PlaneTableModel::Misfit;
+}
+
 }  // namespace
 
 PlaneTableModel::PlaneTableModel(PlaneSetDocument& document, const AnalysisSession& session, QObject* parent)
@@ -36,6 +42,8 @@ int PlaneTableModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant PlaneTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount()) return {};
+    // Sorted by a hidden column, the rows keep their measured order.
+    if (resultsHidden_ && IsComputed(index.column())) return role == kSortRole ? QVariant(0) : QVariant();
     const MeasuredPlane& plane = document_.Planes()[index.row()];
     const PlaneOutcome& outcome = document_.Outcomes()[index.row()];
     const PlaneStability& s = outcome.stability;
@@ -84,6 +92,13 @@ QVariant PlaneTableModel::data(const QModelIndex& index, int role) const
     if (role == kSortRole) return value ? *value : HUGE_VAL;
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
+}
+
+void PlaneTableModel::SetResultsHidden(bool hidden)
+{
+    if (hidden == resultsHidden_) return;
+    resultsHidden_ = hidden;
+    if (rowCount() > 0) emit dataChanged(index(0, SigmaN), index(rowCount() - 1, Misfit));
 }
 
 QVariant PlaneTableModel::headerData(int section, Qt::Orientation orientation, int role) const

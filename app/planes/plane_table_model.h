@@ -45,11 +45,14 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     void SetReportOver(QWidget* widget) { reportOver_ = widget; }
+    // While hidden, the computed columns show no text and sort as equal.
+    void SetResultsHidden(bool hidden);
 
 private:
     PlaneSetDocument& document_;
     const AnalysisSession& session_;
     QWidget* reportOver_ = nullptr;
+    bool resultsHidden_ = false;
 };
 
 }  // namespace tensorium
