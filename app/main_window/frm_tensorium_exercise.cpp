@@ -67,6 +67,10 @@ void TFrmTensorium::ShowExercise(const Exercise& exercise)
     planeSet_->SetPlanes(exercise.planes);
     planeSet_->UndoStack().clear();
     ShowQuiz(exercise.quiz);
+    // A file that asks to hide the results hides them until the student has answered.
+    const bool hide = exercise.quiz.hideResults && !exercise.quiz.questions.empty();
+    SetResultsHidden(hide);
+    SetWorkingHidden(hide);
     if (!exercise.explorer) return;
     if (explorer_) {
         explorer_->ShowLesson(*exercise.explorer);

@@ -29,6 +29,10 @@ void TFrmTensorium::mnuExerciseWindowClick()
         exerciseWindow_ = new FrmExercise(session_, *planeSet_, this);
         exerciseWindow_->setWindowFlag(Qt::Window);
         exerciseWindow_->ShowQuiz(quiz_);
+        // Hidden results show once the student has checked the answers, the
+        // worked solution once the answers are shown.
+        connect(exerciseWindow_, &FrmExercise::FirstChecked, this, [this] { SetResultsHidden(false); });
+        connect(exerciseWindow_, &FrmExercise::AnswersRevealed, this, [this] { SetWorkingHidden(false); });
     }
     exerciseWindow_->show();
     exerciseWindow_->raise();

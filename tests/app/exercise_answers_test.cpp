@@ -115,6 +115,40 @@ TEST_F(ExerciseAnswers, QuestionsTravelInTheFileAndOpenTheWindow)
     EXPECT_TRUE(failures.last().contains("needs a seed"));
 }
 
+// A file that hides its results: they stay hidden until the first check,
+// the worked solution until the answers are shown.
+TEST_F(ExerciseAnswers, AFileThatHidesItsResultsShowsThemAfterTheCheck)
+{
+    ASSERT_TRUE(window->NewRandomExercise("Marie"));
+    EXPECT_FALSE(window->ResultsHidden()) << "a random exercise hides nothing";
+    const QString s1 = Text("input_s1");
+    ASSERT_FALSE(s1.isEmpty());
+    QTemporaryDir folder;
+    const QString path = folder.filePath("hidden.tensorium");
+    ASSERT_TRUE(window->SaveExercise(path));
+    // The same file with the results hidden.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    ASSERT_TRUE(bytes.contains("\"hide_results\": false"));
+    bytes.replace("\"hide_results\": false", "\"hide_results\": true");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+
+    ASSERT_TRUE(window->OpenExercise(path));
+    EXPECT_TRUE(window->ResultsHidden());
+    EXPECT_TRUE(window->WorkingHidden());
+    EXPECT_EQ(Text("input_s1"), "") << "no value on the principal page";
+    Check();
+    EXPECT_FALSE(window->ResultsHidden()) << "shown after the first check";
+    EXPECT_EQ(Text("input_s1"), s1);
+    EXPECT_TRUE(window->WorkingHidden()) << "the working waits for the answers";
+    Exercise()->findChild<QPushButton*>("btnShowAnswers")->click();
+    EXPECT_FALSE(window->WorkingHidden());
+}
+
 TEST_F(ExerciseAnswers, TheAnswerKeyHoldsEachNamesExercise)
 {
     QTemporaryDir folder;
