@@ -1,5 +1,7 @@
 #include "core/answer_key.h"
 
+#include "core/plane_csv_writer.h"
+
 #include "core/number_format.h"
 #include "core/random_exercise.h"
 #include "core/right_answer.h"
@@ -14,22 +16,6 @@ std::string_view Trimmed(std::string_view text)
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-void AppendField(std::string& out, const std::string& text)
-{
-    const bool quote =
-        text.find_first_of(",\"\r\n") != std::string::npos || (!text.empty() && text[0] == '#');
-    if (!quote) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
 }
 
 std::string AnswerText(Quantity quantity, const std::optional<Answer>& answer)
@@ -64,7 +50,7 @@ std::string AnswerKeyCsv(const std::vector<std::string>& names)
     for (const std::string& name : names) {
         const RandomExercise exercise = RandomExerciseFor(name);
         const AnalysisState state = AnalyseExercise(exercise);
-        AppendField(out, name);
+        AppendCsvField(out, name);
         for (const std::string& component : exercise.stress) out += "," + component;
         for (int value : exercise.joint) out += "," + std::to_string(value);
         for (const Question& question : exercise.questions)

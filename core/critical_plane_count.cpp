@@ -4,7 +4,7 @@
 
 namespace tensorium {
 
-int CountCriticalPlanes(const AnalysisState& state, const PlaneSet& planes)
+PlaneSetConditions ConditionsOf(const AnalysisState& state)
 {
     PlaneSetConditions conditions;
     conditions.s1 = state.principal.s1;
@@ -12,6 +12,12 @@ int CountCriticalPlanes(const AnalysisState& state, const PlaneSet& planes)
     conditions.phiDegrees = state.joint.phi;
     conditions.c = state.joint.c;
     conditions.porePressure = state.porePressure;
+    return conditions;
+}
+
+int CountCriticalPlanes(const AnalysisState& state, const PlaneSet& planes)
+{
+    const PlaneSetConditions conditions = ConditionsOf(state);
     int count = 0;
     for (const MeasuredPlane& plane : planes)
         count += AssessMeasured(StressesOn(plane, state.stress), conditions).critical;

@@ -5,9 +5,13 @@
 
 #include "core/analysis_model.h"
 #include "core/plane_set.h"
+#include "core/plane_set_analysis.h"
 
 namespace tensorium {
 
 int CountCriticalPlanes(const AnalysisState& state, const PlaneSet& planes);
+
+// The strength and pore pressure every plane of a set is given in `state`.
+PlaneSetConditions ConditionsOf(const AnalysisState& state);
 
 }  // namespace tensorium

@@ -3,12 +3,8 @@
 #include <charconv>
 
 namespace tensorium {
-namespace {
 
-// Quoted when it holds a comma, a quote or a line end, and also when it
-// starts or ends with a blank (which a reader trims) or starts with '#'
-// (which starts a comment line).
-void AppendText(std::string& out, const std::string& text)
+void AppendCsvField(std::string& out, const std::string& text)
 {
     bool quote = text.find_first_of(",\"\r\n") != std::string::npos;
     if (!text.empty()) {
@@ -26,6 +22,8 @@ void AppendText(std::string& out, const std::string& text)
     }
     out += '"';
 }
+
+namespace {
 
 void AppendNumber(std::string& out, double value)
 {
@@ -49,13 +47,13 @@ std::string PlaneCsv(const std::vector<PlaneCsvRow>& rows)
         "name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,dilation_tendency,safety_factor,"
         "dp_crit,critical,rake,predicted_rake,misfit\r\n";
     for (const PlaneCsvRow& row : rows) {
-        AppendText(out, row.plane.name);
+        AppendCsvField(out, row.plane.name);
         out += ',';
         AppendNumber(out, row.plane.dipDirection);
         out += ',';
         AppendNumber(out, row.plane.dip);
         out += ',';
-        AppendText(out, row.plane.set);
+        AppendCsvField(out, row.plane.set);
         for (const auto* value : {&row.sigmaN, &row.tau, &row.sigmaNEff, &row.slipTendency,
                                   &row.dilationTendency, &row.safetyFactor, &row.dpCrit})
             AppendOptional(out, *value);

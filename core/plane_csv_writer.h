@@ -19,6 +19,11 @@ struct PlaneCsvRow {
     std::optional<double> predictedRake = std::nullopt, misfit = std::nullopt;
 };
 
+// One field of a CSV row: quoted when it holds a comma, a quote or a line
+// end, or starts or ends with a blank (which a reader trims) or starts with
+// '#' (which starts a comment line).
+void AppendCsvField(std::string& out, const std::string& text);
+
 // Comma separated with CRLF line ends and the header row
 // name,dip_direction,dip,set,sigma_n,tau,sigma_n_eff,slip_tendency,
 // dilation_tendency,safety_factor,dp_crit,critical,rake,predicted_rake,misfit

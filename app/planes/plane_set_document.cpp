@@ -1,5 +1,7 @@
 #include "app/planes/plane_set_document.h"
 
+#include "core/critical_plane_count.h"
+
 #include <QUndoCommand>
 #include <algorithm>
 #include <utility>
@@ -115,12 +117,7 @@ void PlaneSetDocument::SetInversion(std::shared_ptr<const BootstrapResult> inver
 
 void PlaneSetDocument::FollowModel(const AnalysisState& state)
 {
-    PlaneSetConditions conditions;
-    conditions.s1 = state.principal.s1;
-    conditions.s3 = state.principal.s3;
-    conditions.phiDegrees = state.joint.phi;
-    conditions.c = state.joint.c;
-    conditions.porePressure = state.porePressure;
+    const PlaneSetConditions conditions = ConditionsOf(state);
     const StressState& stress = state.stress;
     const bool sameStress = analysed_ && stress.sx == stress_.sx && stress.sy == stress_.sy &&
                             stress.sz == stress_.sz && stress.txy == stress_.txy &&
