@@ -13,7 +13,7 @@ if(NOT CMAKE_SOURCE_DIR STREQUAL CMAKE_CURRENT_SOURCE_DIR)
   # A cycle that never ends fails on the time limit.
   set_tests_properties(fuzz_corpus_window_cycle PROPERTIES TIMEOUT 120)
 elseif(TENSORIUM_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Svg)
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Svg Concurrent)
   set(CMAKE_AUTOMOC ON)
   set(CMAKE_AUTORCC ON)
   # Declared only to read their source lists; never built here.
