@@ -65,9 +65,10 @@ FrmExercise::FrmExercise(AnalysisSession& session, PlaneSetDocument& planes, QWi
     setCentralWidget(central);
 }
 
-void FrmExercise::ShowQuiz(const ExerciseQuiz& quiz)
+void FrmExercise::ShowQuiz(const ExerciseQuiz& quiz, std::optional<double> porePressure)
 {
     quiz_ = quiz;
+    porePressure_ = porePressure;
     checked_ = answersShown_ = false;
     txtTask->setPlainText(quiz.task);
     for (Row& row : rows_)
@@ -123,8 +124,11 @@ QString FrmExercise::StudentName() const { return edtStudentName->text().trimmed
 ExtraResults FrmExercise::Extras() const
 {
     ExtraResults extra;
-    if (!planes_.Planes().empty())
-        extra.criticalPlanes = CountCriticalPlanes(session_.State(), planes_.Planes());
+    if (!planes_.Planes().empty()) {
+        AnalysisState state = session_.State();
+        if (porePressure_) state.porePressure = *porePressure_;
+        extra.criticalPlanes = CountCriticalPlanes(state, planes_.Planes());
+    }
     if (const BootstrapResult* found = planes_.Inversion()) extra.inversionRatio = found->best.stress.ratio;
     return extra;
 }

@@ -37,8 +37,10 @@ class FrmExercise : public QMainWindow {
 public:
     FrmExercise(AnalysisSession& session, PlaneSetDocument& planes, QWidget* parent = nullptr);
 
-    // A new set of questions: the rows are made again, empty.
-    void ShowQuiz(const ExerciseQuiz& quiz);
+    // A new set of questions: the rows are made again, empty. The count of
+    // critically stressed planes is taken at `porePressure`, the exercise
+    // file's, or at the explorer's where the file gives none.
+    void ShowQuiz(const ExerciseQuiz& quiz, std::optional<double> porePressure = std::nullopt);
     const ExerciseQuiz& Quiz() const { return quiz_; }
     QString StudentName() const;
     bool Checked() const { return checked_; }
@@ -70,6 +72,7 @@ private:
     AnalysisSession& session_;
     PlaneSetDocument& planes_;
     ExerciseQuiz quiz_;
+    std::optional<double> porePressure_;
     QPlainTextEdit* txtTask = nullptr;
     QLineEdit* edtStudentName = nullptr;
     QGridLayout* grid_ = nullptr;

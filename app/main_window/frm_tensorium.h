@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/files/exercise_quiz.h"
@@ -217,7 +218,7 @@ private:
     void ShowRecentExercises();
     void OpenRecentExercise(const QString& path);
     void ShowExercise(const Exercise& exercise);
-    void ShowQuiz(const ExerciseQuiz& quiz);
+    void ShowQuiz(const ExerciseQuiz& quiz, std::optional<double> porePressure = std::nullopt);
     Exercise TypedExercise() const;
 
     // Writes edits asked for by other windows into the inputs and runs the cycle.
@@ -292,6 +293,7 @@ private:
     QString exerciseFile_;
     std::unique_ptr<Exercise> savedExercise_;  // as last opened or saved
     ExerciseQuiz quiz_;                        // the exercise's task and questions
+    std::optional<double> quizPorePressure_;   // the exercise file's pore pressure, if it gives one
     FrmExercise* exerciseWindow_ = nullptr;
     QMenu* mnuExercise = nullptr;
     QAction *mnuExerciseWindow = nullptr, *mnuRandomExercise = nullptr, *mnuAnswerKey = nullptr,

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <exception>
 
 #include "app/app_identity.h"
 #include "app/app_settings.h"
@@ -17,6 +18,7 @@
 #include "app/main_window/frm_tensorium.h"
 #include "app/planes/plane_set_document.h"
 #include "app/widgets/tedit.h"
+#include "core/number_parse.h"
 
 namespace tensorium {
 namespace {
@@ -66,7 +68,17 @@ void TFrmTensorium::ShowExercise(const Exercise& exercise)
     // cannot be undone into them.
     planeSet_->SetPlanes(exercise.planes);
     planeSet_->UndoStack().clear();
-    ShowQuiz(exercise.quiz);
+    // The count of critical planes is asked at the file's pore pressure,
+    // whether or not the explorer is open.
+    std::optional<double> porePressure;
+    if (exercise.explorer) {
+        try {
+            porePressure = ParseNumber(exercise.explorer->porePressure.toStdString(), separators_.decimal);
+        } catch (const std::exception&) {
+            porePressure.reset();  // the explorer reports it when it reads it
+        }
+    }
+    ShowQuiz(exercise.quiz, porePressure);
     // A file that asks to hide the results hides them until the student has answered.
     const bool hide = exercise.quiz.hideResults && !exercise.quiz.questions.empty();
     SetResultsHidden(hide);

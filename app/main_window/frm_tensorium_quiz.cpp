@@ -28,7 +28,7 @@ void TFrmTensorium::mnuExerciseWindowClick()
     if (!exerciseWindow_) {
         exerciseWindow_ = new FrmExercise(session_, *planeSet_, this);
         exerciseWindow_->setWindowFlag(Qt::Window);
-        exerciseWindow_->ShowQuiz(quiz_);
+        exerciseWindow_->ShowQuiz(quiz_, quizPorePressure_);
         // Hidden results show once the student has checked the answers, the
         // worked solution once the answers are shown.
         connect(exerciseWindow_, &FrmExercise::FirstChecked, this, [this] { SetResultsHidden(false); });
@@ -40,10 +40,11 @@ void TFrmTensorium::mnuExerciseWindowClick()
 }
 
 // New questions for the exercise window; it opens by itself when there are any.
-void TFrmTensorium::ShowQuiz(const ExerciseQuiz& quiz)
+void TFrmTensorium::ShowQuiz(const ExerciseQuiz& quiz, std::optional<double> porePressure)
 {
     quiz_ = quiz;
-    if (exerciseWindow_) exerciseWindow_->ShowQuiz(quiz_);
+    quizPorePressure_ = porePressure;
+    if (exerciseWindow_) exerciseWindow_->ShowQuiz(quiz_, quizPorePressure_);
     if (!quiz_.questions.empty()) mnuExerciseWindowClick();
 }
 

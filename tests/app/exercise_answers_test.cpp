@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 
 #include "app/exercise/frm_exercise.h"
+#include "app/files/exercise_file.h"
+#include "core/critical_plane_count.h"
 #include "core/random_exercise.h"
 #include "core/right_answer.h"
 #include "core/stress_regime.h"
@@ -147,6 +149,33 @@ TEST_F(ExerciseAnswers, AFileThatHidesItsResultsShowsThemAfterTheCheck)
     EXPECT_TRUE(window->WorkingHidden()) << "the working waits for the answers";
     Exercise()->findChild<QPushButton*>("btnShowAnswers")->click();
     EXPECT_FALSE(window->WorkingHidden());
+}
+
+// The count of critically stressed planes is asked at the file's pore
+// pressure, also while the explorer, which holds it, is not open.
+TEST_F(ExerciseAnswers, CriticalPlanesAreCountedAtTheFilesPorePressure)
+{
+    tensorium::Exercise file;
+    file.globalStress = {"30", "20", "45", "5", "-3", "4"};
+    file.userAngles = {"0", "0", "0"};
+    file.joint = {"120", "60", "30", "1"};
+    file.explorer = ExplorerLesson{};
+    file.explorer->porePressure = "22";
+    for (int k = 0; k < 36; ++k) file.planes.push_back({"P" + std::to_string(k), 10.0 * k, 20.0 + k * 2, ""});
+    file.quiz.questions = {{Quantity::criticalPlanes, std::nullopt, ""}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath("planes.tensorium");
+    ASSERT_EQ(WriteExercise(path, file, "."), "");
+    ASSERT_TRUE(window->OpenExercise(path));
+    ASSERT_EQ(window->findChild<QWidget*>("FrmExplorer"), nullptr) << "the explorer stays closed";
+    AnalysisState at22 = window->Session().State();
+    at22.porePressure = 22;
+    AnalysisState at0 = at22;
+    at0.porePressure = 0;
+    const int expected = CountCriticalPlanes(at22, file.planes);
+    ASSERT_NE(expected, CountCriticalPlanes(at0, file.planes)) << "the pressure matters for these planes";
+    Exercise()->findChild<QPushButton*>("btnShowAnswers")->click();
+    EXPECT_EQ(Label("lblRightValue", 1), "= " + QString::number(expected));
 }
 
 TEST_F(ExerciseAnswers, TheAnswerKeyHoldsEachNamesExercise)
