@@ -1,8 +1,5 @@
 #include "app/exercise/result_sheet.h"
 
-#include <QBuffer>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -74,18 +71,7 @@ QByteArray ResultSheetPdf(const ResultSheet& sheet)
         cursor.insertText(lines[k], working);
     }
 
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setTitle("Tensorium - Result sheet");
-    pdf.setCreator("Tensorium");
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(QPageLayout::Portrait);
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    document.print(&pdf);
-    buffer.close();
-    return bytes;
+    return A4Pdf("Tensorium - Result sheet", [&document](QPagedPaintDevice& pdf) { document.print(&pdf); });
 }
 
 }  // namespace tensorium

@@ -31,20 +31,28 @@ void PaintWorking(const QString& text, QPagedPaintDevice& device)
     document.print(&device);
 }
 
-bool SaveWorkingPdf(const QString& text, const QString& path, QString* error)
+QByteArray A4Pdf(const QString& title, const std::function<void(QPagedPaintDevice&)>& paint)
 {
     QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setTitle("Tensorium - worked solution");
+        pdf.setTitle(title);
         pdf.setCreator("Tensorium");
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Portrait);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        PaintWorking(text, pdf);
+        paint(pdf);
     }
+    buffer.close();
+    return bytes;
+}
+
+bool SaveWorkingPdf(const QString& text, const QString& path, QString* error)
+{
+    const QByteArray bytes =
+        A4Pdf("Tensorium - worked solution", [&text](QPagedPaintDevice& pdf) { PaintWorking(text, pdf); });
     return WriteWholeFile(path, bytes, "The worked solution", error);
 }
 

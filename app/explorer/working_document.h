@@ -2,7 +2,9 @@
 // of its own, numbered, for the print preview and for a PDF file.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QFont;
 class QPagedPaintDevice;
@@ -15,6 +17,10 @@ QFont WorkingFont();
 
 // Lays `text` out on the pages of `device`, in the page size set there, and paints it.
 void PaintWorking(const QString& text, QPagedPaintDevice& device);
+
+// A PDF of A4 portrait pages without margins of its own (a text document
+// keeps its 2 cm), titled `title`, painted by `paint`.
+QByteArray A4Pdf(const QString& title, const std::function<void(QPagedPaintDevice&)>& paint);
 
 // Writes the pages, A4 portrait, to `path` whole or not at all.
 bool SaveWorkingPdf(const QString& text, const QString& path, QString* error);

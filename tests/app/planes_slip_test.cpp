@@ -74,6 +74,16 @@ protected:
     QString Output(const char* name) const { return planes->findChild<QLineEdit*>(name)->text(); }
     QPushButton* Button(const char* name) const { return planes->findChild<QPushButton*>(name); }
     double Number(const char* name) const { return Text(name).toDouble(); }
+    // sx = 4, sy = 6, sz = 10: slip down the dip of a plane dipping East.
+    void TypeTheNormalFaultingCase()
+    {
+        window->Session().EditInputs({{TypedInput::Sx, "4"},
+                                      {TypedInput::Sy, "6"},
+                                      {TypedInput::Sz, "10"},
+                                      {TypedInput::Txy, "0"},
+                                      {TypedInput::Tyz, "0"},
+                                      {TypedInput::Tzx, "0"}});
+    }
     void FindTheStress()
     {
         Button("btnInvert")->click();
@@ -86,12 +96,7 @@ protected:
 
 TEST_F(PlanesSlip, TheTableShowsThePredictedRakeAndTheMisfit)
 {
-    window->Session().EditInputs({{TypedInput::Sx, "4"},
-                                  {TypedInput::Sy, "6"},
-                                  {TypedInput::Sz, "10"},
-                                  {TypedInput::Txy, "0"},
-                                  {TypedInput::Tyz, "0"},
-                                  {TypedInput::Tzx, "0"}});
+    TypeTheNormalFaultingCase();
     MeasuredPlane normal{"N", 90, 60, ""}, oblique{"O", 90, 60, ""}, none{"X", 200, 30, ""};
     normal.rake = -90;
     oblique.rake = -60;
@@ -128,12 +133,7 @@ TEST_F(PlanesSlip, TheTableShowsThePredictedRakeAndTheMisfit)
 
 TEST_F(PlanesSlip, TheExportCarriesTheRakesTheirPredictionAndTheMisfit)
 {
-    window->Session().EditInputs({{TypedInput::Sx, "4"},
-                                  {TypedInput::Sy, "6"},
-                                  {TypedInput::Sz, "10"},
-                                  {TypedInput::Txy, "0"},
-                                  {TypedInput::Tyz, "0"},
-                                  {TypedInput::Tzx, "0"}});
+    TypeTheNormalFaultingCase();
     MeasuredPlane fault{"N", 90, 60, ""};
     fault.rake = -60;
     Document().ReplaceAll({fault, {"X", 10, 10, ""}}, "Faults");
