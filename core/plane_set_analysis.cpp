@@ -59,6 +59,20 @@ void AssessMeasured(const std::vector<PlaneStresses>& stresses, const PlaneSetCo
         outcomes[k] = AssessWithFriction(stresses[k], conditions, friction);
 }
 
+int ReassessAtPressure(const PlaneSetConditions& conditions, std::vector<PlaneOutcome>& outcomes)
+{
+    const double friction = FrictionCoefficient(conditions.phiDegrees);
+    int critical = 0;
+    for (PlaneOutcome& outcome : outcomes) {
+        const PlaneStresses& on = outcome.stresses;
+        ApplyPorePressure(outcome.stability, on.sigma, on.tau, friction, conditions.c,
+                          conditions.porePressure);
+        outcome.critical = IsCriticallyStressed(outcome.stability, on.tau);
+        critical += outcome.critical;
+    }
+    return critical;
+}
+
 double CriticalPressure(const PlaneStresses& stresses, double phiDegrees, double c)
 {
     // Opened from just above sigma on.

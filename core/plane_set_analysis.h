@@ -43,6 +43,10 @@ PlaneOutcome AssessMeasured(const PlaneStresses& stresses, const PlaneSetConditi
 // assesses tens of thousands of planes).
 void AssessMeasured(const std::vector<PlaneStresses>& stresses, const PlaneSetConditions& conditions,
                     std::vector<PlaneOutcome>& outcomes);
+// The same outcomes at the pore pressure of `conditions`, whose stresses
+// and strength they were assessed with: only what the pressure changes is
+// worked out again. Returns how many are critically stressed.
+int ReassessAtPressure(const PlaneSetConditions& conditions, std::vector<PlaneOutcome>& outcomes);
 
 // The lowest pore pressure at which the plane is critically stressed: below
 // it, it is not; from it on, it is (opening counts from just above sigma).

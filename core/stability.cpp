@@ -27,13 +27,20 @@ PlaneStability AssessPlaneWithFriction(double sigma, double tau, double s1, doub
                                        double c, double porePressure)
 {
     PlaneStability s;
+    s.dilationTendency = Quotient(s1 - sigma, s1 - s3);
+    ApplyPorePressure(s, sigma, tau, friction, c, porePressure);
+    return s;
+}
+
+void ApplyPorePressure(PlaneStability& s, double sigma, double tau, double friction, double c,
+                       double porePressure)
+{
     s.sigmaEff = sigma - porePressure;
     s.safetyFactor = Quotient(MohrCoulombLimitWithFriction(s.sigmaEff, friction, c), tau);
     s.slipTendency = Quotient(tau, s.sigmaEff);
-    s.dilationTendency = Quotient(s1 - sigma, s1 - s3);
     const std::optional<double> excess = Quotient(tau - c, friction);
+    s.criticalPressureRise.reset();
     if (excess && std::isfinite(s.sigmaEff - *excess)) s.criticalPressureRise = s.sigmaEff - *excess;
-    return s;
 }
 
 PlaneStability AssessJoint(const JointResult& joint, const JointPlane& plane,

@@ -28,6 +28,11 @@ PlaneStability AssessPlane(double sigma, double tau, double s1, double s3, doubl
 PlaneStability AssessPlaneWithFriction(double sigma, double tau, double s1, double s3, double friction,
                                        double c, double porePressure);
 
+// Works out again, in `stability`, only what the pore pressure changes:
+// sigma', the safety factor, the slip tendency and the pressure rise.
+void ApplyPorePressure(PlaneStability& stability, double sigma, double tau, double friction, double c,
+                       double porePressure);
+
 // Each quantity is empty where its quotient has no finite value.
 PlaneStability AssessJoint(const JointResult& joint, const JointPlane& plane,
                            const PrincipalResult& principal, double porePressure);

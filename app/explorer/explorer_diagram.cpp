@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/explorer/halo_text_cache.h"
 #include "app/files/file_wording.h"
 #include "app/files/whole_file_writer.h"
 #include "app/planes/plane_set_document.h"
@@ -67,27 +68,9 @@ void ExplorerDiagram::DrawHaloText(QPainter& painter, const QRectF& rect, int fl
 void ExplorerDiagram::DrawHaloText(QPainter& painter, const QPointF& baseline, const QString& text) const
 {
     const double width = std::max(2.0, QFontMetricsF(painter.font()).height() / 6.0);
-    const QColor halo(255, 255, 255, 220);
     const QPaintEngine* engine = painter.paintEngine();
     if (engine && engine->type() == QPaintEngine::Raster) {
-        // On screen and in images: the text in white at eight points round
-        // the glyphs, then in the pen, shaped once (stroking the outlines
-        // costs far more, and so does shaping the text nine times).
-        QTextLayout layout(text, painter.font());
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(1e6);
-        line.setPosition(QPointF(0, -line.ascent()));
-        layout.endLayout();
-        const QPen pen = painter.pen();
-        painter.setPen(halo);
-        const double d = width / 2;
-        for (const QPointF& offset :
-             {QPointF(-d, 0), QPointF(d, 0), QPointF(0, -d), QPointF(0, d), QPointF(-d, -d) * 0.7,
-              QPointF(d, d) * 0.7, QPointF(-d, d) * 0.7, QPointF(d, -d) * 0.7})
-            layout.draw(&painter, baseline + offset);
-        painter.setPen(pen);
-        layout.draw(&painter, baseline);
+        if (!haloTexts_.Draw(painter, baseline, text, width)) DrawHaloPixels(painter, baseline, text, width);
         return;
     }
     // In files: one stroked outline, then the glyphs as text, so that files
@@ -100,7 +83,7 @@ void ExplorerDiagram::DrawHaloText(QPainter& painter, const QPointF& baseline, c
     outline.setHintingPreference(QFont::PreferNoHinting);
     path.addText(baseline, outline, text);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(HaloColour(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     painter.restore();
     painter.drawText(baseline, text);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/explorer/halo_text_cache.h"
 #include "app/palette_colour.h"
 #include "diagrams/palette.h"
 
@@ -57,6 +58,7 @@ protected:
 
 private:
     double textScale_ = 1.0;
+    mutable HaloTextCache haloTexts_;
 };
 
 }  // namespace tensorium

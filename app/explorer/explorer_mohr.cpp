@@ -171,7 +171,9 @@ void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const Mo
     const std::vector<QRgb>& colours = PlaneColours(*planeSet_, planeField_, State().joint.phi);
     const std::vector<PlaneOutcome>& outcomes = planeSet_->Outcomes();
     const double p = State().porePressure;
-    std::vector<DotMark> dots, critical, selected;
+    std::vector<DotMark>&dots = planeDots_, &critical = criticalDots_, selected;
+    dots.clear();
+    critical.clear();
     dots.reserve(outcomes.size());
     critical.reserve(static_cast<size_t>(planeSet_->CriticalCount()));
     for (size_t k = 0; k < outcomes.size(); ++k) {

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/explorer/dot_layer.h"
 #include "app/explorer/explorer_diagram.h"
 #include "app/planes/plane_set_document.h"
 #include "core/analysis_model.h"
@@ -134,6 +135,8 @@ private:
     // painted a second time (a pore pressure that moves paints it directly).
     mutable QImage backdropImage_;
     mutable std::optional<std::pair<BackdropKey, qreal>> imageKey_, paintedKey_;
+    // The planes' points, their memory used again at every step.
+    mutable std::vector<DotMark> planeDots_, criticalDots_;
 };
 
 }  // namespace tensorium

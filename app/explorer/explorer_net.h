@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/explorer/dot_layer.h"
 #include "app/explorer/explorer_diagram.h"
 #include "app/explorer/net_field_picture.h"
 #include "app/planes/plane_set_document.h"
@@ -212,6 +213,7 @@ private:
     mutable std::vector<QPointF> polesAt_;
     mutable QRectF polesTarget_;
     mutable int polesAtVersion_ = -1;
+    mutable std::vector<DotMark> poleDots_;  // their memory used again at every step
     // The planes with a rake on the net (directions of unit length, x East,
     // y North), for one version of the planes and, for the predicted slip,
     // one stress: a joint that moves repaints them without working them out.

@@ -79,7 +79,8 @@ void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
     // so that it stands out from the ground; tens of thousands stand out as
     // a mass without.
     const bool overField = kind_ != FieldKind::None && at.size() <= 10000;
-    std::vector<DotMark> dots(at.size());
+    std::vector<DotMark>& dots = poleDots_;
+    dots.resize(at.size());
     for (size_t k = 0; k < at.size(); ++k) dots[k] = {at[k], colours[k], overField};
     // The selected planes last, larger and ringed, over the others.
     std::vector<DotMark> selected;

@@ -150,6 +150,10 @@ void PlaneSetDocument::Recompute(bool stresses)
         slipFits_.resize(planes_.size());
         for (size_t k = 0; k < planes_.size(); ++k) slipFits_[k] = FitOfSlip(planes_[k], stress_);
     }
+    if (!stresses && outcomes_.size() == stresses_.size()) {
+        criticalCount_ = ReassessAtPressure(conditions_, outcomes_);
+        return;
+    }
     AssessMeasured(stresses_, conditions_, outcomes_);
     criticalCount_ = 0;
     for (const PlaneOutcome& outcome : outcomes_) criticalCount_ += outcome.critical;

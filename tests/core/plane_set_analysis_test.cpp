@@ -78,31 +78,44 @@ TEST(PlaneSetAnalysis, StressesAndStabilityFollowTheirDefinitions)
     }
 }
 
-// A set is assessed at once with its friction worked out once; every value
-// must still be exactly the one the joint page finds for the plane alone.
-TEST(PlaneSetAnalysis, AWholeSetGetsExactlyTheValuesOfEachPlaneAlone)
+// A set is assessed at once with its friction worked out once, and again
+// at each step of the pore pressure; every value must still be exactly the
+// one the joint page finds for the plane alone.
+TEST(PlaneSetAnalysis, AWholeSetGetsExactlyTheValuesOfEachPlaneAloneAtEveryPressure)
 {
     testing_support::Random random(99);
     for (int trial = 0; trial < 200; ++trial) {
         const Case k = RandomCase(random);
         const PrincipalResult principal =
             ComputePrincipalStresses(k.stress, AzimuthConvention::azClockwiseFromNorth);
-        const PlaneSetConditions conditions{principal.s1, principal.s3, k.phi, k.c, k.p};
+        PlaneSetConditions conditions{principal.s1, principal.s3, k.phi, k.c, k.p};
         std::vector<PlaneStresses> set;
         for (int n = 0; n < 50; ++n) set.push_back(StressesOn(RandomCase(random).plane, k.stress));
+        const auto expectAlone = [&](const std::vector<PlaneOutcome>& outcomes, double p) {
+            EXPECT_EQ(outcomes.size(), set.size());
+            if (outcomes.size() != set.size()) return -1;
+            int critical = 0;
+            for (size_t n = 0; n < set.size(); ++n) {
+                const PlaneStability alone =
+                    AssessPlane(set[n].sigma, set[n].tau, principal.s1, principal.s3, k.phi, k.c, p);
+                const PlaneStability& s = outcomes[n].stability;
+                EXPECT_EQ(s.sigmaEff, alone.sigmaEff);
+                EXPECT_EQ(s.safetyFactor, alone.safetyFactor);
+                EXPECT_EQ(s.slipTendency, alone.slipTendency);
+                EXPECT_EQ(s.dilationTendency, alone.dilationTendency);
+                EXPECT_EQ(s.criticalPressureRise, alone.criticalPressureRise);
+                EXPECT_EQ(outcomes[n].critical, IsCriticallyStressed(alone, set[n].tau));
+                critical += IsCriticallyStressed(alone, set[n].tau);
+            }
+            return critical;
+        };
         std::vector<PlaneOutcome> outcomes(3);  // used again, whatever it held
         AssessMeasured(set, conditions, outcomes);
-        ASSERT_EQ(outcomes.size(), set.size());
-        for (size_t n = 0; n < set.size(); ++n) {
-            const PlaneStability alone =
-                AssessPlane(set[n].sigma, set[n].tau, principal.s1, principal.s3, k.phi, k.c, k.p);
-            const PlaneStability& s = outcomes[n].stability;
-            EXPECT_EQ(s.sigmaEff, alone.sigmaEff);
-            EXPECT_EQ(s.safetyFactor, alone.safetyFactor);
-            EXPECT_EQ(s.slipTendency, alone.slipTendency);
-            EXPECT_EQ(s.dilationTendency, alone.dilationTendency);
-            EXPECT_EQ(s.criticalPressureRise, alone.criticalPressureRise);
-            EXPECT_EQ(outcomes[n].critical, IsCriticallyStressed(alone, set[n].tau));
+        expectAlone(outcomes, k.p);
+        for (const double p : {RandomCase(random).p, 0.0, -k.p, 1e300}) {
+            conditions.porePressure = p;
+            const int critical = ReassessAtPressure(conditions, outcomes);
+            EXPECT_EQ(critical, expectAlone(outcomes, p));
         }
     }
 }
