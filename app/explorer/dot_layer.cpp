@@ -162,31 +162,46 @@ double DotScale(size_t count)
     return std::clamp(std::sqrt(2000.0 / std::max<size_t>(count, 1)), 0.45, 1.0);
 }
 
+DotLayer DotLayerOf(const QRectF& target, qreal ratio, const std::vector<DotMark>& dots, double radius,
+                    double ring, bool crispRings)
+{
+    if (dots.empty()) return {};
+    double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
+    for (const DotMark& dot : dots) {
+        left = std::min(left, dot.at.x()), right = std::max(right, dot.at.x());
+        top = std::min(top, dot.at.y()), bottom = std::max(bottom, dot.at.y());
+    }
+    const double reach = radius + ring + 2;
+    const QRectF area = target.intersected(
+        QRectF(QPointF(left - reach, top - reach), QPointF(right + reach, bottom + reach)));
+    if (area.isEmpty()) return {};
+    const QPoint origin(static_cast<int>(std::floor(area.left())), static_cast<int>(std::floor(area.top())));
+    return {DotPicture((area.size() * ratio).toSize() + QSize(2, 2), ratio, dots, radius, ring, origin,
+                       crispRings),
+            origin};
+}
+
+bool TakesDotPictures(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster &&
+           painter.transform().type() <= QTransform::TxTranslate;
+}
+
+void PaintDotLayer(QPainter& painter, const DotLayer& layer)
+{
+    if (!layer.image.isNull()) painter.drawImage(layer.origin, layer.image);
+}
+
 void PaintDots(QPainter& painter, const QRectF& target, const std::vector<DotMark>& dots, double radius,
                double ring, bool crispRings)
 {
     if (dots.empty()) return;
-    const QPaintEngine* engine = painter.paintEngine();
-    // On raster devices without scaling or turning, as a picture in the
-    // painter's own coordinates.
-    if (engine && engine->type() == QPaintEngine::Raster &&
-        painter.transform().type() <= QTransform::TxTranslate) {
+    // On raster devices, as a picture in the painter's own coordinates, of
+    // only the part of the target the dots cover: less to clear and to draw.
+    if (TakesDotPictures(painter)) {
         const qreal ratio = painter.device()->devicePixelRatioF();
-        // Only the part of the target the dots cover: less to clear and to draw.
-        double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
-        for (const DotMark& dot : dots) {
-            left = std::min(left, dot.at.x()), right = std::max(right, dot.at.x());
-            top = std::min(top, dot.at.y()), bottom = std::max(bottom, dot.at.y());
-        }
-        const double reach = radius + ring + 2;
-        const QRectF area = target.intersected(
-            QRectF(QPointF(left - reach, top - reach), QPointF(right + reach, bottom + reach)));
-        if (area.isEmpty()) return;
-        const QPoint origin(static_cast<int>(std::floor(area.left())),
-                            static_cast<int>(std::floor(area.top())));
-        painter.drawImage(origin, DotPicture((area.size() * ratio).toSize() + QSize(2, 2), ratio, dots,
-                                             radius, ring, origin, crispRings));
-        return;
+        return PaintDotLayer(painter, DotLayerOf(target, ratio, dots, radius, ring, crispRings));
     }
     painter.save();
     for (const DotMark& dot : dots) {

@@ -7,7 +7,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
+#include <QRectF>
 #include <QRgb>
 #include <vector>
 
@@ -33,6 +35,24 @@ QImage DotPicture(const QSize& size, qreal ratio, const std::vector<DotMark>& do
 // a couple of thousand, smaller beyond, so that dense sets stay readable
 // (and quick to draw).
 double DotScale(size_t count);
+
+// Dots as a picture, and where its top left corner lies in the painter's
+// coordinates.
+struct DotLayer {
+    QImage image;
+    QPoint origin;
+};
+
+// The picture of `dots` within `target` at `ratio` device pixels a unit:
+// only the part that the dots cover. Made on any thread.
+DotLayer DotLayerOf(const QRectF& target, qreal ratio, const std::vector<DotMark>& dots, double radius,
+                    double ring, bool crispRings = false);
+
+// Whether `painter` takes dots as a picture: a raster device without
+// scaling or turning.
+bool TakesDotPictures(const QPainter& painter);
+
+void PaintDotLayer(QPainter& painter, const DotLayer& layer);
 
 // The dots into `painter`: as a picture on raster devices, as ellipses
 // elsewhere; `target` is the area they may cover.

@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 
@@ -146,12 +147,18 @@ ExplorerMohr::ExplorerMohr(const AnalysisModel& model, QWidget* parent)
 {
     setObjectName("ExplorerMohr");
     setAccessibleName("Mohr diagram");
+    worker_.setMaxThreadCount(1);
 }
 
 void ExplorerMohr::SetPlaneSet(PlaneSetDocument* planes)
 {
     planeSet_ = planes;
     RepaintOnChangesOf(planes);
+    if (planes) {
+        for (auto changed : {&PlaneSetDocument::PlanesChanged, &PlaneSetDocument::OutcomesChanged,
+                             &PlaneSetDocument::SelectionChanged})
+            connect(planes, changed, this, &ExplorerMohr::PreparePlanes);
+    }
 }
 
 void ExplorerMohr::SetPlanesShown(bool shown)
@@ -166,30 +173,81 @@ void ExplorerMohr::SetPlaneColouring(FieldKind field)
     update();
 }
 
-void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const MohrFrame& f) const
+ExplorerMohr::PlanePoints ExplorerMohr::PlanePointsIn(const QRectF& target, const MohrFrame& f) const
 {
     const std::vector<QRgb>& colours = PlaneColours(*planeSet_, planeField_, State().joint.phi);
     const std::vector<PlaneOutcome>& outcomes = planeSet_->Outcomes();
     const double p = State().porePressure;
-    std::vector<DotMark>&dots = planeDots_, &critical = criticalDots_, selected;
-    dots.clear();
-    critical.clear();
-    dots.reserve(outcomes.size());
-    critical.reserve(static_cast<size_t>(planeSet_->CriticalCount()));
+    PlanePoints points;
+    points.dots.reserve(outcomes.size());
+    points.critical.reserve(static_cast<size_t>(planeSet_->CriticalCount()));
     for (size_t k = 0; k < outcomes.size(); ++k) {
         const DotMark dot{At(f, outcomes[k].stresses.sigma - p, outcomes[k].stresses.tau), colours[k],
                           outcomes[k].critical};
-        (dot.ringed ? critical : dots).push_back(dot);
+        (dot.ringed ? points.critical : points.dots).push_back(dot);
     }
     for (int row : planeSet_->Selection())
-        selected.push_back(
+        points.selected.push_back(
             DotMark{At(f, outcomes[row].stresses.sigma - p, outcomes[row].stresses.tau), colours[row], true});
-    const double radius = std::max(1.2, Scaled(target, 1.6) * DotScale(outcomes.size()));
-    PaintDots(painter, target, dots, radius, 0);
-    // Critically stressed: larger, with a dark ring, over the others.
-    PaintDots(painter, target, critical, 1.25 * radius, std::max(1.0, 0.45 * radius),
-              critical.size() > 10000);
-    PaintDots(painter, target, selected, 2.2 * radius, std::max(1.5, 0.6 * radius));
+    points.radius = std::max(1.2, Scaled(target, 1.6) * DotScale(outcomes.size()));
+    return points;
+}
+
+namespace {
+
+// Critically stressed planes: larger, with a dark ring, crisp once there are
+// tens of thousands; the selected: larger still.
+constexpr double kCritical = 1.25, kSelected = 2.2;
+double CriticalRing(double radius) { return std::max(1.0, 0.45 * radius); }
+double SelectedRing(double radius) { return std::max(1.5, 0.6 * radius); }
+bool CrispRings(size_t critical) { return critical > 10000; }
+
+}  // namespace
+
+ExplorerMohr::PlaneLayers ExplorerMohr::LayersOf(const PlanePoints& points, const QRectF& target, qreal ratio)
+{
+    const double r = points.radius;
+    return {DotLayerOf(target, ratio, points.dots, r, 0),
+            DotLayerOf(target, ratio, points.critical, kCritical * r, CriticalRing(r),
+                       CrispRings(points.critical.size())),
+            DotLayerOf(target, ratio, points.selected, kSelected * r, SelectedRing(r))};
+}
+
+void ExplorerMohr::PaintPlanePoints(QPainter& painter, const QRectF& target, const PlanePoints& points)
+{
+    const double r = points.radius;
+    PaintDots(painter, target, points.dots, r, 0);
+    PaintDots(painter, target, points.critical, kCritical * r, CriticalRing(r),
+              CrispRings(points.critical.size()));
+    PaintDots(painter, target, points.selected, kSelected * r, SelectedRing(r));
+}
+
+void ExplorerMohr::PreparePlanes()
+{
+    preparedKey_.reset();
+    prepared_ = {};
+    if (!ShowsPlanes() || !isVisible()) return;
+    const QRectF target(rect());
+    const MohrInk* ink = nullptr;
+    PlanePoints points = PlanePointsIn(target, BackdropLayout(target, &ink).frame);
+    const qreal ratio = devicePixelRatioF();
+    preparedKey_ = std::make_pair(KeyFor(target), ratio);
+    prepared_ = QtConcurrent::run(
+        &worker_, [points = std::move(points), target, ratio] { return LayersOf(points, target, ratio); });
+}
+
+void ExplorerMohr::PaintPlanes(QPainter& painter, const QRectF& target, const MohrFrame& f) const
+{
+    if (!TakesDotPictures(painter)) return PaintPlanePoints(painter, target, PlanePointsIn(target, f));
+    const auto key = std::make_pair(KeyFor(target), painter.device()->devicePixelRatioF());
+    if (!(preparedKey_ && *preparedKey_ == key)) {
+        preparedKey_ = key;
+        prepared_ = QtFuture::makeReadyFuture(LayersOf(PlanePointsIn(target, f), target, key.second));
+    }
+    const PlaneLayers& layers = prepared_.result();
+    PaintDotLayer(painter, layers.dots);
+    PaintDotLayer(painter, layers.critical);
+    PaintDotLayer(painter, layers.selected);
 }
 
 void ExplorerMohr::SetDecimalSeparator(const QString& separator)

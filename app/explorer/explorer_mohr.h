@@ -7,9 +7,11 @@
 #pragma once
 
 #include <QFont>
+#include <QFuture>
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QThreadPool>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -135,8 +137,29 @@ private:
     // painted a second time (a pore pressure that moves paints it directly).
     mutable QImage backdropImage_;
     mutable std::optional<std::pair<BackdropKey, qreal>> imageKey_, paintedKey_;
-    // The planes' points, their memory used again at every step.
-    mutable std::vector<DotMark> planeDots_, criticalDots_;
+
+    // The measured planes' points: the others, those critically stressed
+    // (larger, ringed, over the others) and the selected (over all).
+    struct PlanePoints {
+        std::vector<DotMark> dots, critical, selected;
+        double radius = 0;
+    };
+    struct PlaneLayers {
+        DotLayer dots, critical, selected;
+    };
+    PlanePoints PlanePointsIn(const QRectF& target, const MohrFrame& f) const;
+    static PlaneLayers LayersOf(const PlanePoints& points, const QRectF& target, qreal ratio);
+    static void PaintPlanePoints(QPainter& painter, const QRectF& target, const PlanePoints& points);
+    // Starts the planes' pictures for the diagram as it now stands on a
+    // worker, while the window's thread updates the rest of the window.
+    void PreparePlanes();
+    // The pictures of the planes' points for one backdrop at one pixel
+    // ratio, made or in the making.
+    mutable std::optional<std::pair<BackdropKey, qreal>> preparedKey_;
+    mutable QFuture<PlaneLayers> prepared_;
+    // One worker of the diagram's own, so that no long task elsewhere keeps
+    // a step waiting.
+    QThreadPool worker_;
 };
 
 }  // namespace tensorium
