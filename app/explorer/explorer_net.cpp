@@ -78,6 +78,7 @@ ExplorerNet::ExplorerNet(const AnalysisModel& model, QWidget* parent) : Explorer
     setObjectName("ExplorerNet");
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Equal-area net");
+    worker_.setMaxThreadCount(1);
 }
 
 void ExplorerNet::Refresh()

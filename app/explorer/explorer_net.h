@@ -7,8 +7,10 @@
 #pragma once
 
 #include <QFont>
+#include <QFuture>
 #include <QImage>
 #include <QPointF>
+#include <QThreadPool>
 #include <array>
 #include <functional>
 #include <optional>
@@ -213,7 +215,6 @@ private:
     mutable std::vector<QPointF> polesAt_;
     mutable QRectF polesTarget_;
     mutable int polesAtVersion_ = -1;
-    mutable std::vector<DotMark> poleDots_;  // their memory used again at every step
     // The planes with a rake on the net (directions of unit length, x East,
     // y North), for one version of the planes and, for the predicted slip,
     // one stress: a joint that moves repaints them without working them out.
@@ -254,6 +255,35 @@ private:
     mutable QPointF fieldImageOffset_;  // of the image in the target
     mutable FieldImageKey fieldImageKey_, fieldPaintedKey_;
     bool dragging_ = false;
+
+    // The poles as dots, and what their picture depends on.
+    struct PoleDots {
+        std::vector<DotMark> marks;
+        double radius = 0, ring = 0;
+    };
+    struct PolesKey {
+        QRectF target;
+        double ratio = 0, phi = 0, textScale = 0;
+        int version = -1, planesVersion = -1;
+        FieldKind kind = FieldKind::None;
+        bool operator==(const PolesKey& o) const
+        {
+            return target == o.target && ratio == o.ratio && phi == o.phi && textScale == o.textScale &&
+                   version == o.version && planesVersion == o.planesVersion && kind == o.kind;
+        }
+    };
+    double PoleRadius(const QRectF& target) const;
+    PoleDots PoleDotsIn(const QRectF& target) const;
+    PolesKey PolesKeyFor(const QRectF& target, double ratio) const;
+    // Starts the poles' picture for the net as it now stands on a worker,
+    // while the window's thread updates the rest of the window.
+    void PreparePoles();
+    // The poles' picture for one key, made or in the making.
+    mutable std::optional<PolesKey> preparedPolesKey_;
+    mutable QFuture<DotLayer> preparedPoles_;
+    // One worker of the net's own, so that no long task elsewhere keeps a
+    // step waiting.
+    QThreadPool worker_;
 };
 
 }  // namespace tensorium

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 #include "app/explorer/dot_layer.h"
@@ -24,6 +25,10 @@ void ExplorerNet::SetPlaneSet(PlaneSetDocument* planes)
 {
     planeSet_ = planes;
     RepaintOnChangesOf(planes);
+    if (planes) {
+        for (auto changed : {&PlaneSetDocument::PlanesChanged, &PlaneSetDocument::OutcomesChanged})
+            connect(planes, changed, this, &ExplorerNet::PreparePoles);
+    }
 }
 
 // The pole of a plane dipping dip towards dd plunges 90 - dip towards
@@ -70,23 +75,68 @@ int ExplorerNet::PoleAt(const QRectF& target, const QPointF& at) const
     return nearest;
 }
 
-void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
+double ExplorerNet::PoleRadius(const QRectF& target) const
 {
-    if (!planeSet_ || planeSet_->Planes().empty()) return;
+    return std::max(1.2, Marker(target, 1.8) * DotScale(planeSet_->Planes().size()));
+}
+
+ExplorerNet::PoleDots ExplorerNet::PoleDotsIn(const QRectF& target) const
+{
     const std::vector<QPointF>& at = PolesAt(target);
     const std::vector<QRgb>& colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
     // Over a field, in the field's own colours, each pole is ringed thinly
     // so that it stands out from the ground; tens of thousands stand out as
     // a mass without.
     const bool overField = kind_ != FieldKind::None && at.size() <= 10000;
-    std::vector<DotMark>& dots = poleDots_;
-    dots.resize(at.size());
-    for (size_t k = 0; k < at.size(); ++k) dots[k] = {at[k], colours[k], overField};
+    PoleDots dots;
+    dots.marks.resize(at.size());
+    for (size_t k = 0; k < at.size(); ++k) dots.marks[k] = {at[k], colours[k], overField};
+    dots.radius = PoleRadius(target);
+    dots.ring = overField ? std::max(0.8, 0.35 * dots.radius) : 0;
+    return dots;
+}
+
+ExplorerNet::PolesKey ExplorerNet::PolesKeyFor(const QRectF& target, double ratio) const
+{
+    return {target, ratio, State().joint.phi, TextScale(), planeSet_->Version(), planeSet_->PlanesVersion(),
+            kind_};
+}
+
+void ExplorerNet::PreparePoles()
+{
+    preparedPolesKey_.reset();
+    preparedPoles_ = {};
+    if (!planeSet_ || planeSet_->Planes().empty() || !layers_.poles || !isVisible()) return;
+    const QRectF target(rect());
+    const double ratio = devicePixelRatioF();
+    preparedPolesKey_ = PolesKeyFor(target, ratio);
+    preparedPoles_ = QtConcurrent::run(&worker_, [dots = PoleDotsIn(target), target, ratio] {
+        return DotLayerOf(target, ratio, dots.marks, dots.radius, dots.ring);
+    });
+}
+
+void ExplorerNet::PaintPoles(QPainter& painter, const QRectF& target) const
+{
+    if (!planeSet_ || planeSet_->Planes().empty()) return;
+    if (TakesDotPictures(painter)) {
+        const PolesKey key = PolesKeyFor(target, painter.device()->devicePixelRatioF());
+        if (!(preparedPolesKey_ && *preparedPolesKey_ == key)) {
+            const PoleDots dots = PoleDotsIn(target);
+            preparedPolesKey_ = key;
+            preparedPoles_ =
+                QtFuture::makeReadyFuture(DotLayerOf(target, key.ratio, dots.marks, dots.radius, dots.ring));
+        }
+        PaintDotLayer(painter, preparedPoles_.result());
+    } else {
+        const PoleDots dots = PoleDotsIn(target);
+        PaintDots(painter, target, dots.marks, dots.radius, dots.ring);
+    }
     // The selected planes last, larger and ringed, over the others.
+    const std::vector<QPointF>& at = PolesAt(target);
+    const std::vector<QRgb>& colours = PlaneColours(*planeSet_, kind_, State().joint.phi);
     std::vector<DotMark> selected;
     for (int row : planeSet_->Selection()) selected.push_back({at[row], colours[row], true});
-    const double radius = std::max(1.2, Marker(target, 1.8) * DotScale(at.size()));
-    PaintDots(painter, target, dots, radius, overField ? std::max(0.8, 0.35 * radius) : 0);
+    const double radius = PoleRadius(target);
     PaintDots(painter, target, selected, 1.8 * radius, std::max(1.5, radius * 0.6));
 }
 
