@@ -155,8 +155,9 @@ void ExplorerMohr::SetPlaneSet(PlaneSetDocument* planes)
     planeSet_ = planes;
     RepaintOnChangesOf(planes);
     if (planes) {
-        for (auto changed : {&PlaneSetDocument::PlanesChanged, &PlaneSetDocument::OutcomesChanged,
-                             &PlaneSetDocument::SelectionChanged})
+        // Steps of the stress or the pore pressure, and other planes
+        // selected; new planes are drawn when first shown.
+        for (auto changed : {&PlaneSetDocument::OutcomesChanged, &PlaneSetDocument::SelectionChanged})
             connect(planes, changed, this, &ExplorerMohr::PreparePlanes);
     }
 }

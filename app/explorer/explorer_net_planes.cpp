@@ -25,10 +25,9 @@ void ExplorerNet::SetPlaneSet(PlaneSetDocument* planes)
 {
     planeSet_ = planes;
     RepaintOnChangesOf(planes);
-    if (planes) {
-        for (auto changed : {&PlaneSetDocument::PlanesChanged, &PlaneSetDocument::OutcomesChanged})
-            connect(planes, changed, this, &ExplorerNet::PreparePoles);
-    }
+    // Steps of the stress or the pore pressure; new planes are drawn when
+    // first shown.
+    if (planes) connect(planes, &PlaneSetDocument::OutcomesChanged, this, &ExplorerNet::PreparePoles);
 }
 
 // The pole of a plane dipping dip towards dd plunges 90 - dip towards
