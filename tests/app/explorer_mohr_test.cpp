@@ -14,12 +14,15 @@
 
 #include "app/explorer/explorer_mohr.h"
 #include "core/analysis_model.h"
+#include "tests/app/image_difference.h"
 #include "tests/core/default_inputs.h"
 
 #include <gtest/gtest.h>
 
 namespace tensorium {
 namespace {
+
+using testing_support::LargestDifference;
 
 using Role = MohrLabel::Role;
 
@@ -269,19 +272,6 @@ TEST(ExplorerMohrPicture, PorePressureMovesTheCirclesLeftAndLeavesFaintOutlines)
     }
     EXPECT_GT(grey, 20);
     EXPECT_EQ(dark, 0);
-}
-
-// The largest difference of any channel of any pixel.
-int LargestDifference(const QImage& a, const QImage& b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
 }
 
 // Painted a second time, the circles, axes and texts come from a picture:

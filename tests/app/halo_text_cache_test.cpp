@@ -8,11 +8,14 @@
 #include <cstdlib>
 
 #include "app/explorer/halo_text_cache.h"
+#include "tests/app/image_difference.h"
 
 #include <gtest/gtest.h>
 
 namespace tensorium {
 namespace {
+
+using testing_support::LargestDifference;
 
 QImage Ground(qreal ratio, const QColor& colour)
 {
@@ -27,19 +30,6 @@ QFont LabelFont(int pixels)
     QFont font("Liberation Sans");
     font.setPixelSize(pixels);
     return font;
-}
-
-// The largest difference of any channel of any pixel.
-int LargestDifference(const QImage& a, const QImage& b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
 }
 
 int InkedPixels(const QImage& image, QRgb ground)

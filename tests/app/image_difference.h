@@ -1,0 +1,23 @@
+// How far apart two pictures of the same size are, as a screen shows them.
+#pragma once
+
+#include <QImage>
+#include <algorithm>
+#include <cstdlib>
+
+namespace tensorium::testing_support {
+
+// The largest difference of any channel of any pixel.
+inline int LargestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+}  // namespace tensorium::testing_support
