@@ -233,6 +233,9 @@ void ExplorerMohr::PreparePlanes()
     PlanePoints points = PlanePointsIn(target, BackdropLayout(target, &ink).frame);
     const qreal ratio = devicePixelRatioF();
     preparedKey_ = std::make_pair(KeyFor(target), ratio);
+    // A picture for an earlier step that has not started is not wanted:
+    // steps without a paint between them leave one waiting, not a queue.
+    worker_.clear();
     prepared_ = QtConcurrent::run(
         &worker_, [points = std::move(points), target, ratio] { return LayersOf(points, target, ratio); });
 }

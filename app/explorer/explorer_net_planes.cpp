@@ -109,6 +109,9 @@ void ExplorerNet::PreparePoles()
     const QRectF target(rect());
     const double ratio = devicePixelRatioF();
     preparedPolesKey_ = PolesKeyFor(target, ratio);
+    // A picture for an earlier step that has not started is not wanted:
+    // steps without a paint between them leave one waiting, not a queue.
+    worker_.clear();
     preparedPoles_ = QtConcurrent::run(&worker_, [dots = PoleDotsIn(target), target, ratio] {
         return DotLayerOf(target, ratio, dots.marks, dots.radius, dots.ring);
     });

@@ -217,6 +217,13 @@ TEST_F(ExplorerPlanes, PicturesMadeWhileTheWindowUpdatesAreThoseOfDiagramsPainte
         EXPECT_TRUE(Picture(net) == Picture(netAfresh));
     }
     EXPECT_GT(critical, 0);  // rings among the points
+
+    // Many steps without a paint between them: the pictures of the last.
+    for (int step = 0; step < 60; ++step) EnterPorePressure(QString::number(step % 17));
+    QApplication::processEvents();
+    netAfresh.Refresh();
+    EXPECT_TRUE(Picture(mohr) == Picture(mohrAfresh));
+    EXPECT_TRUE(Picture(net) == Picture(netAfresh));
 }
 
 }  // namespace
